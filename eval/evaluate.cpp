@@ -1,0 +1,355 @@
+#include "eval/evaluate.h"
+
+#include "runtime/convert.h"
+#include "runtime/error.h"
+#include "runtime/text.h"
+
+#include <climits>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace eval {
+namespace {
+
+using runtime::RuntimeError;
+
+constexpr size_t kMaxLength = 32766;
+
+bool isOperatorChar(char c) {
+    return c == '^' || c == '*' || c == '/' || c == '\\' || c == '%' || c == '+' || c == '-';
+}
+
+// Precedence of an operator character; 0 when it does not split here
+// (a "+" or "-" that is a sign).
+int8_t precedence(char c, bool signPosition) {
+    switch (c) {
+    case '^': return 9;
+    case '*':
+    case '/': return 8;
+    case '\\': return 6;
+    case '%': return 5;
+    case '+':
+    case '-': return signPosition ? 0 : 4;
+    default: return 0;
+    }
+}
+
+std::string quoted(const char* head, std::string_view expression, const char* tail) {
+    std::string s(head);
+    s.append(expression);
+    s.append(tail);
+    return s;
+}
+
+RuntimeError tooManyClosing(std::string_view expression) {
+    return RuntimeError(kTooManyClosing, kEvaluatorSource, quoted("Too many )s in '", expression, "'"));
+}
+
+RuntimeError missingClosing(std::string_view expression) {
+    return RuntimeError(kMissingClosing, kEvaluatorSource, quoted("Missing ) in '", expression, "'"));
+}
+
+std::string_view trimBlanks(std::string_view s) {
+    size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    size_t e = s.find_last_not_of(' ');
+    return s.substr(b, e - b + 1);
+}
+
+float checkedSingle(double value) {
+    if (std::isnan(value)) throw RuntimeError(runtime::kOverflow);
+    return runtime::roundToSingle(value);
+}
+
+float combine(char op, float a, float b) {
+    switch (op) {
+    case '^': return checkedSingle(runtime::power(a, b));
+    case '*': return checkedSingle(static_cast<double>(a) * b);
+    case '/':
+        if (b == 0) throw RuntimeError(a != 0 ? runtime::kDivisionByZero : runtime::kOverflow);
+        return checkedSingle(static_cast<double>(a) / b);
+    case '+': return checkedSingle(static_cast<double>(a) + b);
+    case '-': return checkedSingle(static_cast<double>(a) - b);
+    case '\\':
+    case '%': {
+        int32_t x = runtime::toInt32(a);
+        int32_t y = runtime::toInt32(b);
+        if (y == 0) throw RuntimeError(runtime::kDivisionByZero);
+        if (x == INT32_MIN && y == -1) {
+            if (op == '%') return 0;
+            throw RuntimeError(runtime::kOverflow);
+        }
+        return static_cast<float>(op == '\\' ? x / y : x % y);
+    }
+    }
+    return 0;
+}
+
+enum class Function : uint8_t { Sin, Cos, Tan, Sqr };
+
+float applyFunction(Function f, float x) {
+    switch (f) {
+    case Function::Sin: return checkedSingle(std::sin(static_cast<double>(x)));
+    case Function::Cos: return checkedSingle(std::cos(static_cast<double>(x)));
+    case Function::Tan: return checkedSingle(std::tan(static_cast<double>(x)));
+    case Function::Sqr:
+        if (x < 0) throw RuntimeError(runtime::kInvalidArgument);
+        return checkedSingle(std::sqrt(static_cast<double>(x)));
+    }
+    return 0;
+}
+
+bool functionPrefix(std::string_view s, Function& f) {
+    char p[4];
+    for (int i = 0; i < 4; ++i) {
+        char c = s[static_cast<size_t>(i)];
+        p[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    if (p[3] != '(') return false;
+    std::string_view name(p, 3);
+    if (name == "sin") f = Function::Sin;
+    else if (name == "cos") f = Function::Cos;
+    else if (name == "tan") f = Function::Tan;
+    else if (name == "sqr") f = Function::Sqr;
+    else return false;
+    return true;
+}
+
+// The structure of one text, found in a single scan: the matching ")" of
+// every "(", and for the direct contents of every parenthesis pair (and for
+// the whole text) a Cartesian tree of its splitting operators. The root of a
+// range's tree is the operator the evaluation splits at: the lowest
+// precedence, the rightmost of equal ones. The two sides of a split are the
+// node's subtrees, so no level rescans what an enclosing level scanned.
+class Structure {
+public:
+    void build(std::string_view text) {
+        const size_t n = text.size();
+        // Entries are written before they are read: match_ for every "(",
+        // the tree links for every splitting operator, root_ for every pair.
+        if (match_.size() < n) {
+            match_.resize(n);
+            left_.resize(n);
+            right_.resize(n);
+            precedence_.resize(n);
+            root_.resize(n + 1);
+        }
+        spine_.clear();
+        groups_.clear();
+        groups_.push_back({-1, 0, true});
+
+        for (size_t i = 0; i < n; ++i) {
+            const char c = text[i];
+            const int32_t pos = static_cast<int32_t>(i);
+            if (c == ' ') continue;
+            if (c == '(') {
+                groups_.back().signPosition = false;
+                groups_.push_back({pos, spine_.size(), true});
+            } else if (c == ')') {
+                if (groups_.size() == 1) throw tooManyClosing(text);
+                closeGroup();
+                match_[static_cast<size_t>(groups_.back().open)] = pos;
+                groups_.pop_back();
+                groups_.back().signPosition = false;
+            } else if (isOperatorChar(c)) {
+                Group& g = groups_.back();
+                int8_t p = precedence(c, g.signPosition);
+                g.signPosition = true;
+                if (p != 0) insert(pos, p, g.spineBase);
+            } else {
+                groups_.back().signPosition = false;
+            }
+        }
+        if (groups_.size() != 1) throw missingClosing(text);
+        closeGroup();
+    }
+
+    int32_t match(int32_t open) const { return match_[static_cast<size_t>(open)]; }
+    int32_t left(int32_t node) const { return left_[static_cast<size_t>(node)]; }
+    int32_t right(int32_t node) const { return right_[static_cast<size_t>(node)]; }
+    // Root of the contents of the pair opened at `open`; -1 for the whole text.
+    int32_t rootOf(int32_t open) const { return root_[static_cast<size_t>(open + 1)]; }
+
+private:
+    struct Group {
+        int32_t open;
+        size_t spineBase;
+        bool signPosition;  // would a "+" or "-" met now be a sign?
+    };
+
+    void insert(int32_t pos, int8_t p, size_t base) {
+        int32_t last = -1;
+        while (spine_.size() > base && precedence_[static_cast<size_t>(spine_.back())] >= p) {
+            last = spine_.back();
+            spine_.pop_back();
+        }
+        precedence_[static_cast<size_t>(pos)] = p;
+        left_[static_cast<size_t>(pos)] = last;
+        right_[static_cast<size_t>(pos)] = -1;
+        if (spine_.size() > base) right_[static_cast<size_t>(spine_.back())] = pos;
+        spine_.push_back(pos);
+    }
+
+    void closeGroup() {
+        const Group& g = groups_.back();
+        root_[static_cast<size_t>(g.open + 1)] =
+            spine_.size() > g.spineBase ? spine_[g.spineBase] : -1;
+        spine_.resize(g.spineBase);
+    }
+
+    std::vector<int32_t> match_, left_, right_, root_, spine_;
+    std::vector<int8_t> precedence_;
+    std::vector<Group> groups_;
+};
+
+enum class TaskKind : uint8_t { Evaluate, Combine, Negate, Apply };
+
+struct Task {
+    TaskKind kind;
+    char op;        // Combine: the operator; Apply: the function
+    int32_t begin;  // Evaluate: the range of the text
+    int32_t end;
+    int32_t node;   // Evaluate: root of the range's operators, or -1
+};
+
+bool leftFirst(char op) { return op == '\\' || op == '%'; }
+
+class Evaluator {
+public:
+    float run(std::string_view expression) {
+        std::string_view text = trimBlanks(expression);
+        // A UTF-8 text never has more UTF-16 units than bytes.
+        if (text.size() > kMaxLength && runtime::utf16Length(text) > kMaxLength)
+            throw RuntimeError(runtime::kOverflow);
+        if (text.empty()) return 0;
+        structure_.build(text);
+        text_ = text;
+
+        // Every task pushes at most three and pops one, once per character
+        // at most, so both stacks stay within these bounds.
+        const size_t bound = 2 * text.size() + 8;
+        if (tasks_.size() < bound) {
+            tasks_.resize(bound);
+            values_.resize(bound);
+        }
+        taskTop_ = 0;
+        valueTop_ = 0;
+        pushEvaluate(0, static_cast<int32_t>(text.size()), structure_.rootOf(-1));
+        while (taskTop_ > 0) {
+            const Task t = tasks_[--taskTop_];
+            switch (t.kind) {
+            case TaskKind::Evaluate: evaluate(t.begin, t.end, t.node); break;
+            case TaskKind::Combine: {
+                float first = pop();
+                float second = pop();
+                // The operand evaluated first lies deeper on the stack.
+                pushValue(leftFirst(t.op) ? combine(t.op, second, first)
+                                          : combine(t.op, first, second));
+                break;
+            }
+            case TaskKind::Negate: pushValue(-pop()); break;
+            case TaskKind::Apply:
+                pushValue(applyFunction(static_cast<Function>(t.op), pop()));
+                break;
+            }
+        }
+        return pop();
+    }
+
+private:
+    float pop() { return values_[--valueTop_]; }
+    void pushValue(float v) { values_[valueTop_++] = v; }
+
+    void push(TaskKind kind, char op = 0) { tasks_[taskTop_++] = {kind, op, 0, 0, -1}; }
+    void pushEvaluate(int32_t begin, int32_t end, int32_t node) {
+        tasks_[taskTop_++] = {TaskKind::Evaluate, 0, begin, end, node};
+    }
+
+    std::string_view slice(int32_t begin, int32_t end) const {
+        return text_.substr(static_cast<size_t>(begin), static_cast<size_t>(end - begin));
+    }
+    char at(int32_t i) const { return text_[static_cast<size_t>(i)]; }
+
+    void evaluate(int32_t begin, int32_t end, int32_t node) {
+        while (begin < end && at(begin) == ' ') ++begin;
+        while (end > begin && at(end - 1) == ' ') --end;
+        if (begin == end) {
+            pushValue(0);
+            return;
+        }
+
+        if (node >= 0) {
+            const char op = at(node);
+            push(TaskKind::Combine, op);
+            if (leftFirst(op)) {
+                pushEvaluate(node + 1, end, structure_.right(node));
+                pushEvaluate(begin, node, structure_.left(node));
+            } else {
+                pushEvaluate(begin, node, structure_.left(node));
+                pushEvaluate(node + 1, end, structure_.right(node));
+            }
+            return;
+        }
+
+        // Leading signs: each "-" negates the value of the text after it and
+        // each "+" leaves it as it is. A run of them is taken in one step.
+        bool negate = false;
+        while (begin < end && (at(begin) == '-' || at(begin) == '+')) {
+            negate ^= at(begin) == '-';
+            ++begin;
+            while (begin < end && at(begin) == ' ') ++begin;
+        }
+        if (negate) push(TaskKind::Negate);
+        if (begin == end) {
+            pushEvaluate(begin, end, -1);
+            return;
+        }
+
+        const char last = at(end - 1);
+        if (parenthesized(begin, end)) {
+            enterParentheses(begin, begin + 1, end - 1);
+            return;
+        }
+        Function f;
+        if (last == ')' && end - begin > 5 && functionPrefix(slice(begin, begin + 4), f)) {
+            push(TaskKind::Apply, static_cast<char>(f));
+            enterParentheses(begin + 3, begin + 4, end - 1);
+            return;
+        }
+        std::string_view constant = slice(begin, end);
+        try {
+            pushValue(runtime::strictToSingle(constant));
+        } catch (const RuntimeError& e) {
+            throw RuntimeError(e.number(), kEvaluatorSource,
+                               quoted("Error evaluating '", constant, "' as a constant."));
+        }
+    }
+
+    bool parenthesized(int32_t begin, int32_t end) const {
+        return at(begin) == '(' && at(end - 1) == ')';
+    }
+
+    // Evaluates the text between the "(" at `open` and the ")" before `end`.
+    // When that "(" closes earlier, the inner text has a ")" too many.
+    void enterParentheses(int32_t open, int32_t begin, int32_t end) {
+        if (structure_.match(open) != end) throw tooManyClosing(trimBlanks(slice(begin, end)));
+        pushEvaluate(begin, end, structure_.rootOf(open));
+    }
+
+    Structure structure_;
+    std::string_view text_;
+    std::vector<Task> tasks_;
+    std::vector<float> values_;
+    size_t taskTop_ = 0;
+    size_t valueTop_ = 0;
+};
+
+}  // namespace
+
+float EvaluateExpr(std::string_view expression) {
+    thread_local Evaluator evaluator;
+    return evaluator.run(expression);
+}
+
+}  // namespace eval

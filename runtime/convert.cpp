@@ -1,0 +1,318 @@
+#include "runtime/convert.h"
+
+#include "runtime/error.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <system_error>
+
+namespace runtime {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// A whole number read after "&H" or "&O": up to 16 bits it wraps to a signed
+// 16-bit value, up to 32 bits to a signed 32-bit value; beyond, error 6.
+double wrapRadixValue(uint64_t value, bool tooLong) {
+    if (tooLong || value > 0xFFFFFFFFull) throw RuntimeError(kOverflow);
+    if (value <= 0xFFFFull) return static_cast<int16_t>(static_cast<uint16_t>(value));
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+}
+
+// Accumulates digits of the given radix; returns false once the value no
+// longer fits in 64 bits.
+bool addRadixDigit(uint64_t& value, int radix, int digit) {
+    if (value > (std::numeric_limits<uint64_t>::max() - static_cast<uint64_t>(digit)) /
+                    static_cast<uint64_t>(radix))
+        return false;
+    value = value * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
+    return true;
+}
+
+// A decimal number gathered from its parts, converted with correct rounding.
+struct DecimalText {
+    std::string mantissa;  // digits, with at most one '.'
+    bool negative = false;
+    bool exponentNegative = false;
+    int64_t exponent = 0;  // saturated
+    int leadingPlace = 0;  // decimal exponent of the first non-zero digit, plus one
+    bool nonZero = false;
+
+    void addExponentDigit(char c) {
+        if (exponent < 1000000) exponent = exponent * 10 + (c - '0');
+    }
+
+    template <typename T>
+    T convert() const {
+        if (!nonZero) return negative ? -T(0) : T(0);
+        std::string text = mantissa;
+        text += 'e';
+        if (exponentNegative) text += '-';
+        text += std::to_string(exponent);
+        T value{};
+        auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (ec == std::errc::result_out_of_range) {
+            int64_t place = leadingPlace + (exponentNegative ? -exponent : exponent);
+            if (place > 0) throw RuntimeError(kOverflow);
+            value = T(0);  // too small: underflows to zero
+        } else if (ec != std::errc() || ptr != text.data() + text.size()) {
+            throw RuntimeError(kTypeMismatch);
+        }
+        if (std::isinf(value)) throw RuntimeError(kOverflow);
+        return negative ? -value : value;
+    }
+};
+
+// Tracks the place of the first non-zero mantissa digit.
+struct MantissaScan {
+    bool seenPoint = false;
+    int integerDigits = 0;  // significant digits before the point
+    int zerosAfterPoint = 0;
+    bool nonZero = false;
+
+    void digit(char c) {
+        if (!nonZero && c == '0') {
+            if (seenPoint) ++zerosAfterPoint;
+            return;
+        }
+        nonZero = true;
+        if (!seenPoint && integerDigits < 1000000) ++integerDigits;
+    }
+    int leadingPlace() const { return integerDigits > 0 ? integerDigits : -zerosAfterPoint; }
+};
+
+// Plain digits with at most one point: the common case, converted directly.
+template <typename T>
+bool plainDecimal(std::string_view text, T& value) {
+    if (text.empty() || text.size() > 64) return false;
+    // Up to nine digits without a point: a whole number, exact in a double
+    // and rounded once to the target type.
+    if (text.size() <= 9) {
+        uint32_t whole = 0;
+        size_t i = 0;
+        while (i < text.size() && isDigit(text[i])) whole = whole * 10 + static_cast<uint32_t>(text[i++] - '0');
+        if (i == text.size()) {
+            value = static_cast<T>(static_cast<double>(whole));
+            return true;
+        }
+    }
+    bool point = false, digit = false;
+    for (char c : text) {
+        if (isDigit(c)) {
+            digit = true;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    if (!digit) return false;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && ptr == text.data() + text.size() && !std::isinf(value);
+}
+
+template <typename T>
+T strictConvert(std::string_view text) {
+    if (T value; plainDecimal(text, value)) return value;
+    size_t i = 0;
+    const size_t n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && text[i] == ' ') ++i;
+    };
+    auto mismatch = [] { return RuntimeError(kTypeMismatch); };
+
+    skipBlanks();
+    if (i + 1 < n && text[i] == '&') {
+        char kind = text[i + 1];
+        int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+        if (radix == 0) throw mismatch();
+        i += 2;
+        uint64_t value = 0;
+        bool any = false, tooLong = false;
+        while (i < n) {
+            int d = hexValue(text[i]);
+            if (d < 0 || d >= radix) break;
+            if (!addRadixDigit(value, radix, d)) tooLong = true;
+            any = true;
+            ++i;
+        }
+        skipBlanks();
+        if (!any || i != n) throw mismatch();
+        return static_cast<T>(wrapRadixValue(value, tooLong));
+    }
+
+    DecimalText number;
+    bool leadingSign = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        number.negative = text[i] == '-';
+        leadingSign = true;
+        ++i;
+    }
+    MantissaScan scan;
+    bool anyDigit = false;
+    for (; i < n; ++i) {
+        char c = text[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+            scan.digit(c);
+            number.mantissa += c;
+        } else if (c == '.' && !scan.seenPoint) {
+            scan.seenPoint = true;
+            number.mantissa += c;
+        } else if (c == ',' && anyDigit) {
+            // digit-group separator
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) throw mismatch();
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            number.exponentNegative = text[i] == '-';
+            ++i;
+        }
+        bool expDigits = false;
+        for (; i < n && isDigit(text[i]); ++i) {
+            number.addExponentDigit(text[i]);
+            expDigits = true;
+        }
+        if (!expDigits) throw mismatch();
+    }
+    if (!leadingSign && i < n && (text[i] == '+' || text[i] == '-')) {
+        number.negative = text[i] == '-';
+        ++i;
+    }
+    skipBlanks();
+    if (i != n) throw mismatch();
+    number.nonZero = scan.nonZero;
+    number.leadingPlace = scan.leadingPlace();
+    return number.convert<T>();
+}
+
+bool isSkippedInPrefix(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+double leadingNumericPrefix(std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    // Next character that is not skipped, or '\0' at the end.
+    auto peek = [&]() -> char {
+        while (i < n && isSkippedInPrefix(text[i])) ++i;
+        return i < n ? text[i] : '\0';
+    };
+
+    char c = peek();
+    if (c == '&') {
+        ++i;
+        char kind = peek();
+        int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+        if (radix == 0) return 0;
+        ++i;
+        uint64_t value = 0;
+        bool tooLong = false;
+        for (;;) {
+            int d = hexValue(peek());
+            if (d < 0 || d >= radix) break;
+            if (!addRadixDigit(value, radix, d)) tooLong = true;
+            ++i;
+        }
+        return wrapRadixValue(value, tooLong);
+    }
+
+    DecimalText number;
+    if (c == '+' || c == '-') {
+        number.negative = c == '-';
+        ++i;
+    }
+    MantissaScan scan;
+    bool anyDigit = false;
+    for (;;) {
+        c = peek();
+        if (isDigit(c)) {
+            anyDigit = true;
+            scan.digit(c);
+            number.mantissa += c;
+        } else if (c == '.' && !scan.seenPoint) {
+            scan.seenPoint = true;
+            number.mantissa += c;
+        } else {
+            break;
+        }
+        ++i;
+    }
+    if (!anyDigit) return 0;
+    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
+        ++i;
+        char s = peek();
+        bool negativeExponent = false;
+        if (s == '+' || s == '-') {
+            negativeExponent = s == '-';
+            ++i;
+        }
+        while (isDigit(peek())) {
+            number.addExponentDigit(text[i]);
+            ++i;
+        }
+        number.exponentNegative = negativeExponent;
+    }
+    number.nonZero = scan.nonZero;
+    number.leadingPlace = scan.leadingPlace();
+    return number.convert<double>();
+}
+
+float strictToSingle(std::string_view text) { return strictConvert<float>(text); }
+double strictToDouble(std::string_view text) { return strictConvert<double>(text); }
+
+float roundToSingle(double value) {
+    // Values from the largest single up to half a unit beyond it round to it;
+    // from there on they would round to infinity.
+    constexpr double kLargest = static_cast<double>(std::numeric_limits<float>::max());
+    constexpr double kLimit = 0x1.ffffffp127;
+    double magnitude = std::fabs(value);
+    if (magnitude <= kLargest) return static_cast<float>(value);
+    if (magnitude < kLimit) return value < 0 ? -std::numeric_limits<float>::max()
+                                             : std::numeric_limits<float>::max();
+    throw RuntimeError(kOverflow);
+}
+
+double roundHalfEven(double value) {
+    double floor = std::floor(value);
+    double diff = value - floor;
+    if (diff > 0.5) return floor + 1;
+    if (diff < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
+}
+
+int32_t toInt32(double value) {
+    if (!(value >= -2147483648.5 && value < 2147483647.5)) throw RuntimeError(kOverflow);
+    return static_cast<int32_t>(roundHalfEven(value));
+}
+
+int16_t toInt16(double value) {
+    if (!(value >= -32768.5 && value < 32767.5)) throw RuntimeError(kOverflow);
+    return static_cast<int16_t>(roundHalfEven(value));
+}
+
+uint8_t toByte(double value) {
+    if (!(value >= -0.5 && value < 255.5)) throw RuntimeError(kOverflow);
+    return static_cast<uint8_t>(roundHalfEven(value));
+}
+
+double power(double base, double exponent) {
+    if (base < 0 && exponent != std::trunc(exponent)) throw RuntimeError(kInvalidArgument);
+    if (base == 0 && exponent < 0) throw RuntimeError(kInvalidArgument);
+    return std::pow(base, exponent);
+}
+
+}  // namespace runtime
