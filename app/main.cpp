@@ -1,10 +1,15 @@
+#include "app/lifecycle.h"
+#include "ui/controls.h"
+
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Qorvi数学计算器 V2.54 "));
-    window.show();
-    return app.exec();
+    QApplication application(argc, argv);
+    ui::setupApplicationLook();
+
+    app::Lifecycle lifecycle;
+    QObject::connect(&lifecycle, &app::Lifecycle::finished, &application, &QApplication::quit,
+                     Qt::QueuedConnection);
+    lifecycle.start();
+    return application.exec();
 }

@@ -12,6 +12,7 @@ std::string errorDescription(int32_t number) {
     switch (number) {
     case kInvalidArgument: return "无效的过程调用或参数";
     case kOverflow: return "溢出";
+    case 7: return "内存不足";
     case kSubscriptOutOfRange: return "下标越界";
     case kDivisionByZero: return "除数为零";
     case kTypeMismatch: return "类型不匹配";

@@ -1,0 +1,70 @@
+#pragma once
+// Shared pieces of the window tests: the application's look, a watchdog
+// against unexpected modal dialogs, and finding controls by name.
+
+#include "runtime/messages.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+namespace guitest {
+
+// Fails the running test when a modal dialog appears that nothing expected:
+// with the recording message sink in place, no window may show one.
+class ModalWatchdog : public QObject {
+public:
+    ModalWatchdog() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen_ = modal->windowTitle() + QStringLiteral(": ") + modal->objectName();
+                modal->close();
+            }
+        });
+        timer_.start();
+    }
+    // The title of the unexpected dialog seen since the last call, if any.
+    QString takeSeen() {
+        QString s = seen_;
+        seen_.clear();
+        return s;
+    }
+
+private:
+    QTimer timer_;
+    QString seen_;
+};
+
+template <typename T = QWidget>
+T* control(QWidget* window, const char* name) {
+    T* w = window->findChild<T*>(QString::fromLatin1(name));
+    if (!w) qWarning("no control %s of the expected kind in %s", name, qPrintable(window->objectName()));
+    return w;
+}
+
+// A control's place in its window's coordinates, in pixels.
+inline QRect placeInWindow(QWidget* control, QWidget* window) {
+    return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
+}
+
+inline QRect twips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
+
+inline std::vector<runtime::Message> take(runtime::RecordingMessages& sink) {
+    std::vector<runtime::Message> m;
+    m.swap(sink.messages);
+    return m;
+}
+
+inline QList<QWidget*> visibleTopLevels(const QString& name) {
+    QList<QWidget*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) out.append(w);
+    return out;
+}
+
+}  // namespace guitest

@@ -1,0 +1,85 @@
+#pragma once
+// Building a window from its control table: places in twips (15 twips are
+// one device-independent pixel), captions, fonts, object names.
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+// A text box that reports when it gets the focus, after its own handling.
+class FocusLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onGotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        if (onGotFocus) onGotFocus();
+    }
+};
+
+struct Twips {
+    int left, top, width, height;
+};
+
+QRect toPixels(const Twips& t);
+
+// Gives a top-level window its title and a client area of the given size,
+// optionally at a place on the screen (in twips).
+void setupWindow(QWidget* window, const char* name, const QString& title, int widthTwips,
+                 int heightTwips);
+void placeWindow(QWidget* window, int leftTwips, int topTwips);
+
+// Fonts of the design, mapped to the free faces installed with the program.
+QFont songFont(double pointSize = 9.0);  // 宋体
+QFont kaiFont(double pointSize);         // 华文行楷
+
+// The look every window starts with: the Fusion style and the default font.
+void setupApplicationLook();
+
+// Sets a label's caption; a label that sizes itself then fits its new text.
+void setCaption(QLabel* label, const QString& caption);
+
+// Creates controls as children of `parent` at `place`, given relative to
+// `origin` (the window, or the frame the table measures from).
+class ControlBuilder {
+public:
+    explicit ControlBuilder(QWidget* window) : window_(window) {}
+
+    QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, Twips place);
+    QLabel* label(QWidget* parent, const char* name, const QString& caption, Twips place,
+                  bool autoSize = false);
+    QLineEdit* textBox(QWidget* parent, const char* name, Twips place);
+    FocusLineEdit* focusTextBox(QWidget* parent, const char* name, Twips place);
+    QPushButton* button(QWidget* parent, const char* name, const QString& caption, Twips place);
+    QComboBox* comboBox(QWidget* parent, const char* name, Twips place);
+    QListWidget* listBox(QWidget* parent, const char* name, Twips place);
+
+    // Places are measured from this widget's top-left corner (the window by
+    // default); the control's own Qt parent may be a frame inside it.
+    void measureFrom(QWidget* origin) { origin_ = origin; }
+
+private:
+    void place(QWidget* control, QWidget* parent, const char* name, Twips place);
+
+    QWidget* window_;
+    QWidget* origin_ = nullptr;
+};
+
+}  // namespace ui
