@@ -323,6 +323,78 @@ private slots:
         QCOMPARE(finished.count(), 1);
     }
 
+    void fourFunctionKeysDriveTheDisplay() {
+        auto* text1 = control<QLineEdit>(form1(), "Text1");
+        text1->setText(QStringLiteral("2"));
+        click("Command1(1)");
+        QCOMPARE(QApplication::focusWidget(), text1);
+        QCOMPARE(text1->selectedText(), QStringLiteral("2"));
+        QTest::keyClicks(text1, QStringLiteral("3"));  // replaces the selected display
+        click("Command1(3)");
+        QCOMPARE(text1->text(), QStringLiteral("5"));
+        QCOMPARE(text1->selectedText(), QStringLiteral("5"));
+        QTest::keyClicks(text1, QStringLiteral("4"));
+        control<QWidget>(form1(), "ExprText")->setFocus();
+        click("Command8");
+        QCOMPARE(text1->text(), QStringLiteral("20"));
+        QVERIFY(QApplication::focusWidget() != text1);  // "=" leaves the focus where it was
+        QVERIFY(messages.messages.empty());
+    }
+
+    void divisionByZeroShowsItsBoxThenTheRunningValue() {
+        auto* text1 = control<QLineEdit>(form1(), "Text1");
+        text1->setText(QStringLiteral("6"));
+        click("Command1(4)");
+        text1->setText(QStringLiteral("0"));
+        click("Command8");
+        QCOMPARE(text1->text(), QStringLiteral("6"));
+        auto shown = take(messages);
+        QCOMPARE(shown.size(), size_t(1));
+        QCOMPARE(shown[0], (runtime::Message{"以零作除数", "Qorvi计算器"}));
+    }
+
+    void rejectedDisplayChangesNothing() {
+        auto* text1 = control<QLineEdit>(form1(), "Text1");
+        text1->setText(QStringLiteral("1e5"));
+        click("Command1(1)");
+        QCOMPARE(text1->text(), QStringLiteral("1e5"));
+        QVERIFY(QApplication::focusWidget() != text1);
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"数据非法", "Qorvi数学计算器"}}));
+        QVERIFY(lifecycle->main().calculator().AwaitingFirst);
+    }
+
+    void trigKeysAndConverter() {
+        auto* text1 = control<QLineEdit>(form1(), "Text1");
+        text1->setText(QStringLiteral("60"));
+        click("Command6");
+        QCOMPARE(text1->text(), QStringLiteral("0.50"));
+        click("Command5");  // the tangent of 0.50 degrees
+        QVERIFY2(text1->text().startsWith(QStringLiteral("8.7268677")) && text1->text().endsWith(QStringLiteral("E-03")),
+                 qPrintable(text1->text()));
+        text1->setText(QString());
+        click("Command7");
+        QCOMPARE(text1->text(), QStringLiteral("0"));
+        control<QLineEdit>(form1(), "Text9")->setText(QStringLiteral("180"));
+        click("Command13");
+        QCOMPARE(control<QLineEdit>(form1(), "Text10")->text(), QStringLiteral("3.14159265358979"));
+        QCOMPARE(control<QLineEdit>(form1(), "Text9")->text(), QStringLiteral("180"));
+        QVERIFY(messages.messages.empty());
+    }
+
+    void baseConversionWritesItsLabel() {
+        control<QLineEdit>(form1(), "Text2")->setText(QStringLiteral("255"));
+        control<QLineEdit>(form1(), "Text4")->setText(QStringLiteral("10"));
+        control<QLineEdit>(form1(), "Text3")->setText(QStringLiteral("16"));
+        click("Command9");
+        auto* label = control<QLabel>(form1(), "Label6");
+        QCOMPARE(label->text(), QStringLiteral("结果为:1515"));
+        QCOMPARE(label->size(), label->sizeHint());
+        control<QLineEdit>(form1(), "Text3")->setText(QStringLiteral("1"));
+        click("Command9");
+        QCOMPARE(label->text(), QStringLiteral("结果为:1515"));
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"目标进制必须不小于2", "Qorvi计算器"}}));
+    }
+
     void aboutWindowShowsItsDesign() {
         click("Command12");
         QWidget* about = lifecycle->about();

@@ -1,5 +1,7 @@
 #include "ui/form1.h"
 
+#include "calc/base_conversion.h"
+#include "calc/trig.h"
 #include "eval/command.h"
 #include "ui/controls.h"
 
@@ -46,6 +48,7 @@ void Form1::buildControls() {
                                     {operatorLefts[i], 360, 375, 375});
         key->setFont(songFont(10.5));
         command1_[static_cast<size_t>(i)] = key;
+        connect(key, &QPushButton::clicked, this, [this, i] { Command1_Click(i + 1); });
     }
     Command8 = b.button(Frame1, "Command8", QStringLiteral("="), {240, 840, 495, 255});
     Command5 = b.button(w, "Command5", QStringLiteral("Tan"), {4680, 360, 735, 375});
@@ -99,6 +102,12 @@ void Form1::buildControls() {
     Command12 = b.button(w, "Command12", QStringLiteral("关于"), {6000, 5520, 1215, 495});
 
     connect(CmdEvaluate, &QPushButton::clicked, this, &Form1::CmdEvaluate_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::geometryRequested);
     connect(Command10, &QPushButton::clicked, this, &Form1::constantsRequested);
     connect(Command11, &QPushButton::clicked, this, &Form1::factorialRequested);
@@ -116,6 +125,7 @@ void Form1::setTabOrder() {
 }
 
 void Form1::Form_Load() {
+    calculator_.Form_Load();
     command1(1)->setFocus();
 }
 
@@ -131,6 +141,55 @@ void Form1::CmdEvaluate_Click() {
     setCaption(ResultLabel, QString());
     handle([this] {
         setCaption(ResultLabel, fromUtf8(eval::evaluateCommand(toUtf8(ExprText->text()), messages())));
+    });
+}
+
+}  // namespace ui
+
+namespace ui {
+
+void Form1::showKeyOutcome(const calc::KeyOutcome& outcome) {
+    if (!outcome.accepted) return;
+    Text1->setText(fromUtf8(outcome.display));
+    if (outcome.focusDisplay) {
+        Text1->setFocus();
+        // The display stays wholly selected after the trim, so the next
+        // number typed replaces it.
+        Text1->selectAll();
+    }
+}
+
+void Form1::Command1_Click(int index) {
+    handle([&] { showKeyOutcome(calculator_.Command1_Click(index, toUtf8(Text1->text()), messages())); });
+}
+
+void Form1::Command8_Click() {
+    handle([&] { showKeyOutcome(calculator_.Command8_Click(toUtf8(Text1->text()), messages())); });
+}
+
+void Form1::trigKey(int function) {
+    handle([&] {
+        auto text = calc::trigKey(static_cast<calc::TrigFunction>(function), toUtf8(Text1->text()), messages());
+        if (text) Text1->setText(fromUtf8(*text));
+    });
+}
+
+void Form1::Command5_Click() { trigKey(static_cast<int>(calc::TrigFunction::Tan)); }
+void Form1::Command6_Click() { trigKey(static_cast<int>(calc::TrigFunction::Cos)); }
+void Form1::Command7_Click() { trigKey(static_cast<int>(calc::TrigFunction::Sin)); }
+
+void Form1::Command13_Click() {
+    handle([&] {
+        auto text = calc::Command13_Click(toUtf8(Text9->text()), messages());
+        if (text) Text10->setText(fromUtf8(*text));
+    });
+}
+
+void Form1::Command9_Click() {
+    handle([&] {
+        auto caption = calc::Command9_Click(toUtf8(Text2->text()), toUtf8(Text4->text()),
+                                            toUtf8(Text3->text()), messages());
+        if (caption) setCaption(Label6, fromUtf8(*caption));
     });
 }
 

@@ -2,6 +2,7 @@
 // The main window: every main-window calculator, and the buttons that open
 // the other windows.
 
+#include "calc/four_function.h"
 #include "ui/form_window.h"
 
 #include <array>
@@ -19,6 +20,7 @@ public:
     explicit Form1(QWidget* parent = nullptr);
 
     QPushButton* command1(int index) const { return command1_[static_cast<size_t>(index - 1)]; }
+    const calc::FourFunctionCalculator& calculator() const { return calculator_; }
 
 signals:
     void geometryRequested();   // 关于几何
@@ -28,6 +30,13 @@ signals:
 
 public slots:
     void CmdEvaluate_Click();
+    void Command1_Click(int index);  // operator keys
+    void Command8_Click();           // =
+    void Command5_Click();           // Tan
+    void Command6_Click();           // Cos
+    void Command7_Click();           // Sin
+    void Command13_Click();          // degrees to radians
+    void Command9_Click();           // base conversion
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -36,6 +45,8 @@ private:
     void Form_Load();
     void buildControls();
     void setTabOrder();
+    void showKeyOutcome(const calc::KeyOutcome& outcome);
+    void trigKey(int function);
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
@@ -69,6 +80,7 @@ private:
     QLabel* Label11 = nullptr;
     QLabel* Label14 = nullptr;
     bool shownOnce_ = false;
+    calc::FourFunctionCalculator calculator_;
 };
 
 }  // namespace ui

@@ -1,0 +1,22 @@
+#pragma once
+// The digit-string check every calculator with numeric boxes uses.
+
+#include "runtime/messages.h"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace bignum {
+
+inline constexpr const char kInvalidData[] = "数据非法";
+
+// Accepts a text made only of the digits, "." and "-" (the empty text
+// included) and shorter than 32,767 characters. Otherwise shows "数据非法"
+// in a box with the application's title and returns false.
+bool Check(std::string_view str, runtime::MessageSink& messages);
+
+// Checks every text in order, each rejected one with its own box, and
+// returns true only when all were accepted.
+bool CheckAll(std::initializer_list<std::string_view> texts, runtime::MessageSink& messages);
+
+}  // namespace bignum

@@ -1,0 +1,27 @@
+#pragma once
+// The Tan, Cos and Sin keys of the display, and the degree-to-radian
+// converter. Angles are in degrees, divided by 180 / 3.14159265358979.
+
+#include "runtime/messages.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+enum class TrigFunction { Tan, Cos, Sin };
+
+// Degrees to radians with the program's stored constant.
+double degreesToRadians(double degrees);
+
+// The key's new display text (trimmed), or nothing when the text is refused
+// (the check's message or "溢出" has been shown).
+std::optional<std::string> trigKey(TrigFunction f, std::string_view display,
+                                   runtime::MessageSink& messages);
+
+// The converter's radian text for the degree text, untrimmed, or nothing
+// when the text is refused.
+std::optional<std::string> Command13_Click(std::string_view degrees, runtime::MessageSink& messages);
+
+}  // namespace calc
