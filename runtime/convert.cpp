@@ -286,18 +286,7 @@ float roundToSingle(double value) {
     throw RuntimeError(kOverflow);
 }
 
-double roundHalfEven(double value) {
-    double floor = std::floor(value);
-    double diff = value - floor;
-    if (diff > 0.5) return floor + 1;
-    if (diff < 0.5) return floor;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
-
-int32_t toInt32(double value) {
-    if (!(value >= -2147483648.5 && value < 2147483647.5)) throw RuntimeError(kOverflow);
-    return static_cast<int32_t>(roundHalfEven(value));
-}
+void raiseOverflow() { throw RuntimeError(kOverflow); }
 
 int16_t toInt16(double value) {
     if (!(value >= -32768.5 && value < 32767.5)) throw RuntimeError(kOverflow);

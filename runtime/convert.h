@@ -1,6 +1,7 @@
 #pragma once
 // Text-to-number and number-to-integer conversions of the runtime.
 
+#include <cmath>
 #include <cstdint>
 #include <string_view>
 
@@ -22,10 +23,23 @@ double leadingNumericPrefix(std::string_view text);
 float strictToSingle(std::string_view text);
 double strictToDouble(std::string_view text);
 
+// Raises error 6.
+[[noreturn]] void raiseOverflow();
+
+// Rounds to the nearest whole number, a half to the even neighbour (the
+// default rounding mode, which the program never changes).
+inline double roundHalfEven(double value) { return std::nearbyint(value); }
+
 // Integer conversion: to the nearest integer, a half to the even neighbour.
 // Out of range (half-open ranges such as -32768.5 <= x < 32767.5) raises
 // error 6.
-int32_t toInt32(double value);
+inline int32_t toInt32(double value) {
+    // -2147483648.5 rounds to -2147483648 and 2147483647.5 to 2147483648, so
+    // the rounded value tells the half-open range.
+    double rounded = roundHalfEven(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) raiseOverflow();
+    return static_cast<int32_t>(rounded);
+}
 int16_t toInt16(double value);
 uint8_t toByte(double value);
 
@@ -33,8 +47,6 @@ uint8_t toByte(double value);
 // raises error 6.
 float roundToSingle(double value);
 
-// Rounds to the nearest whole number, a half to the even neighbour.
-double roundHalfEven(double value);
 
 // Power operation in double precision. A negative base with a fractional
 // exponent, or a zero base with a negative exponent, raises error 5.

@@ -395,6 +395,30 @@ private slots:
         QCOMPARE(take(messages), (std::vector<runtime::Message>{{"目标进制必须不小于2", "Qorvi计算器"}}));
     }
 
+    void longAdditionAndMultiplication() {
+        control<QLineEdit>(form1(), "Text5")->setText(QStringLiteral("007"));
+        control<QLineEdit>(form1(), "Text6")->setText(QStringLiteral("1"));
+        click("Command2");
+        QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
+        control<QLineEdit>(form1(), "Text7")->setText(QStringLiteral("13"));
+        control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("0.5"));
+        click("Command4");
+        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  0.52"));
+        QVERIFY(messages.messages.empty());
+
+        // Refusals leave the captions as they were.
+        control<QLineEdit>(form1(), "Text5")->setText(QString(499, QLatin1Char('9')));
+        click("Command2");
+        control<QLineEdit>(form1(), "Text7")->setText(QStringLiteral("x"));
+        control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("y"));
+        click("Command4");
+        QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
+        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  0.52"));
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"超出500位的计算范围", "Qorvi计算器"},
+                                                               {"数据非法", "Qorvi数学计算器"},
+                                                               {"数据非法", "Qorvi数学计算器"}}));
+    }
+
     void aboutWindowShowsItsDesign() {
         click("Command12");
         QWidget* about = lifecycle->about();

@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "bignum/commands.h"
 #include "calc/base_conversion.h"
 #include "calc/trig.h"
 #include "eval/command.h"
@@ -108,6 +109,9 @@ void Form1::buildControls() {
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    for (QLabel* result : {Label11, Label14}) result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(Command3, &QPushButton::clicked, this, &Form1::geometryRequested);
     connect(Command10, &QPushButton::clicked, this, &Form1::constantsRequested);
     connect(Command11, &QPushButton::clicked, this, &Form1::factorialRequested);
@@ -190,6 +194,20 @@ void Form1::Command9_Click() {
         auto caption = calc::Command9_Click(toUtf8(Text2->text()), toUtf8(Text4->text()),
                                             toUtf8(Text3->text()), messages());
         if (caption) setCaption(Label6, fromUtf8(*caption));
+    });
+}
+
+void Form1::Command2_Click() {
+    handle([&] {
+        auto caption = bignum::addCommand(toUtf8(Text5->text()), toUtf8(Text6->text()), messages());
+        if (caption) setCaption(Label11, fromUtf8(*caption));
+    });
+}
+
+void Form1::Command4_Click() {
+    handle([&] {
+        auto caption = bignum::multiplyCommand(toUtf8(Text7->text()), toUtf8(Text8->text()), messages());
+        if (caption) setCaption(Label14, fromUtf8(*caption));
     });
 }
 

@@ -37,6 +37,8 @@ public slots:
     void Command7_Click();           // Sin
     void Command13_Click();          // degrees to radians
     void Command9_Click();           // base conversion
+    void Command2_Click();           // long addition
+    void Command4_Click();           // long multiplication
 
 protected:
     void showEvent(QShowEvent* event) override;

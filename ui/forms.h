@@ -3,6 +3,9 @@
 
 #include "ui/form_window.h"
 
+class QLabel;
+class QLineEdit;
+
 namespace ui {
 
 // 几何计算: the geometry window.
@@ -24,6 +27,21 @@ class Form4 : public FormWindow {
     Q_OBJECT
 public:
     explicit Form4(QWidget* parent = nullptr);
+
+public slots:
+    void Command1_Click();  // factorial
+    void Command2_Click();  // power
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label7 = nullptr;
+    bool shownOnce_ = false;
 };
 
 // 关于: the About window.
