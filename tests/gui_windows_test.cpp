@@ -4,6 +4,9 @@
 #include "gui_support.h"
 #include "ui/controls.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 #include <memory>
 
 using namespace guitest;
@@ -120,11 +123,200 @@ private slots:
     }
 };
 
+class Form2Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<app::Lifecycle> lifecycle;
+    runtime::RecordingMessages messages;
+    ModalWatchdog* watchdog = nullptr;
+    QWidget* form2() { return lifecycle->geometry(); }
+    void click(const char* name) { QTest::mouseClick(control<QPushButton>(form2(), name), Qt::LeftButton); }
+    void type(const char* box, const QString& text) { control<QLineEdit>(form2(), box)->setText(text); }
+    QString captionOf(const char* name) { return control<QLabel>(form2(), name)->text(); }
+    QComboBox* combo(const char* name) { return control<QComboBox>(form2(), name); }
+
+    // Picks an item the way a user does: opens the list and clicks the row.
+    void pick(const char* name, int row) {
+        QComboBox* c = combo(name);
+        c->showPopup();
+        QAbstractItemView* view = c->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QRect r = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+        QTRY_VERIFY(!view->window()->isVisible());
+    }
+
+private slots:
+    void initTestCase() {
+        ui::setupApplicationLook();
+        watchdog = new ModalWatchdog;
+    }
+    void cleanupTestCase() { delete watchdog; }
+
+    void init() {
+        messages.messages.clear();
+        lifecycle = std::make_unique<app::Lifecycle>();
+        lifecycle->setMessageSink(&messages);
+        lifecycle->start();
+        lifecycle->Command3_Click();
+        QVERIFY(QTest::qWaitForWindowActive(form2()));
+    }
+
+    void cleanup() {
+        lifecycle.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(watchdog->takeSeen(), QString());
+    }
+
+    void opensWithItsDesign() {
+        QCOMPARE(control<QLineEdit>(form2(), "Text13")->text(), QStringLiteral("4"));
+        QCOMPARE(lifecycle->geometry()->calculators().FormatPattern, std::string("0.####"));
+        const std::pair<const char*, QStringList> items[] = {
+            {"Combo1", {"已知三边", "已知两边一夹角"}},
+            {"Combo2", {"计算体积", "计算表面积"}},
+            {"Combo3", {"已知半径和高", "已知底面积和高"}}};
+        for (const auto& [name, list] : items) {
+            QComboBox* c = combo(name);
+            QVERIFY(c->isEditable());
+            QCOMPARE(c->currentIndex(), -1);
+            QCOMPARE(c->currentText(), QString());
+            QStringList texts;
+            for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+            QCOMPARE(texts, list);
+        }
+        struct Row { const char* name; int l, t, w, h; };
+        const Row rows[] = {{"Combo1", 1560, 240, 1575, 300}, {"Text2", 840, 1080, 735, 270},
+                            {"Command2", 6840, 360, 375, 1335}, {"Command3", 2280, 2760, 735, 735},
+                            {"Frame1", 120, 4200, 2895, 735}, {"Label22", 240, 4560, 375, 255},
+                            {"Text13", 720, 4560, 615, 270}, {"Command5", 1920, 4440, 975, 375},
+                            {"Combo3", 5160, 3480, 1695, 300}, {"Command6", 6240, 3960, 975, 375}};
+        for (const Row& r : rows) QCOMPARE(placeInWindow(control<QWidget>(form2(), r.name), form2()), twips(r.l, r.t, r.w, r.h));
+        QCOMPARE(control<QWidget>(form2(), "Text13")->parentWidget(), control<QWidget>(form2(), "Frame1"));
+        QCOMPARE(control<QWidget>(form2(), "Command5")->parentWidget(), form2());
+
+        const char* const order[] = {"Combo1", "Text1", "Text2", "Text3", "Command1", "Text4", "Text5",
+                                     "Text6", "Text7", "Text8", "Text9", "Command2", "Text10", "Text11",
+                                     "Command3", "Combo2", "Text12", "Command4", "Text13", "Command5",
+                                     "Combo3", "Text14", "Text15", "Command6", "Combo1"};
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Combo1"));
+        for (size_t i = 1; i < std::size(order); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* f = QApplication::focusWidget();
+            // An editable combo box's text field has the focus on its behalf.
+            QString name = qobject_cast<QComboBox*>(f->parentWidget()) ? f->parentWidget()->objectName() : f->objectName();
+            QCOMPARE(name, QString::fromLatin1(order[i]));
+        }
+    }
+
+    void triangleWithPickedModes() {
+        type("Text1", QStringLiteral("3"));
+        type("Text2", QStringLiteral("4"));
+        type("Text3", QStringLiteral("5"));
+        click("Command1");
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"请选择一个选项", "几何计算"}}));
+        pick("Combo1", 0);
+        QCOMPARE(combo("Combo1")->currentText(), QStringLiteral("已知三边"));
+        click("Command1");
+        QCOMPARE(captionOf("Label5"), QStringLiteral("面积为:6."));
+        pick("Combo1", 1);
+        QCOMPARE(captionOf("Label3"), QStringLiteral("角:"));
+        type("Text1", QStringLiteral("10"));
+        type("Text2", QStringLiteral("60"));
+        type("Text3", QStringLiteral("10"));
+        click("Command1");
+        QCOMPARE(captionOf("Label5"), QStringLiteral("面积为:43.3013"));
+        auto* label = control<QLabel>(form2(), "Label5");
+        QCOMPARE(label->size(), label->sizeHint());
+        pick("Combo1", 0);
+        QCOMPARE(captionOf("Label3"), QStringLiteral("边:"));
+        QVERIFY(messages.messages.empty());
+    }
+
+    void keyboardPicksCountAsPicks() {
+        QComboBox* c = combo("Combo3");
+        c->setFocus();
+        QTest::keyClick(c, Qt::Key_Down);
+        QCOMPARE(c->currentText(), QStringLiteral("已知半径和高"));
+        QTest::keyClick(c, Qt::Key_Down);
+        QCOMPARE(c->currentText(), QStringLiteral("已知底面积和高"));
+        QCOMPARE(captionOf("Label26"), QStringLiteral("底面积:"));
+    }
+
+    void typedOptionsComputeButKeepCaptions() {
+        QComboBox* c = combo("Combo2");
+        c->setFocus();
+        // Typed in (QTest types ASCII only; insert() edits as typing does).
+        c->lineEdit()->insert(QStringLiteral("计算体积"));
+        QTest::keyClick(c->lineEdit(), Qt::Key_Return);
+        QCOMPARE(c->currentText(), QStringLiteral("计算体积"));
+        QCOMPARE(captionOf("Label21"), QStringLiteral("表面积为:"));
+        type("Text12", QStringLiteral("1"));
+        click("Command4");
+        QCOMPARE(captionOf("Label21"), QStringLiteral("体积为:    4.1888"));
+        // Picking an item afterwards replaces the result by its heading.
+        pick("Combo2", 1);
+        QCOMPARE(captionOf("Label21"), QStringLiteral("表面积为:"));
+        QVERIFY(messages.messages.empty());
+    }
+
+    void decimalPlacesApplyToLaterResults() {
+        type("Text10", QStringLiteral("2"));
+        type("Text11", QStringLiteral("1"));
+        click("Command3");
+        QCOMPARE(captionOf("Label18"), QStringLiteral("面积为:    6.2832"));
+        type("Text13", QStringLiteral("2"));
+        QCOMPARE(captionOf("Label18"), QStringLiteral("面积为:    6.2832"));
+        click("Command5");
+        QCOMPARE(captionOf("Label18"), QStringLiteral("面积为:    6.2832"));
+        click("Command3");
+        QCOMPARE(captionOf("Label18"), QStringLiteral("面积为:    6.28"));
+        type("Text13", QStringLiteral("1e1"));
+        click("Command5");
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"数据非法", "Qorvi数学计算器"}}));
+        QCOMPARE(lifecycle->geometry()->calculators().FormatPattern, std::string("0.##"));
+    }
+
+    void otherCalculatorsThroughTheirButtons() {
+        const char* values[] = {"0", "4", "0", "0", "0", "3"};
+        for (int i = 0; i < 6; ++i) type(("Text" + std::to_string(4 + i)).c_str(), QString::fromLatin1(values[i]));
+        click("Command2");
+        QCOMPARE(captionOf("Label13"), QStringLiteral("面积为:    6"));
+        click("Command6");
+        pick("Combo3", 0);
+        type("Text14", QStringLiteral("3"));
+        type("Text15", QStringLiteral("1"));
+        click("Command6");
+        QCOMPARE(captionOf("Label27"), QStringLiteral("结果为:   3.1416"));
+        pick("Combo2", 0);
+        click("Command4");
+        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"请选择一个选项", "几何计算"},
+                                                               {"请输入半径", "Qorvi数学计算器"}}));
+    }
+
+    void reopeningRestoresTheDesign() {
+        type("Text13", QStringLiteral("2"));
+        click("Command5");
+        pick("Combo1", 1);
+        form2()->close();
+        lifecycle->Command3_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(form2()));
+        QCOMPARE(control<QLineEdit>(form2(), "Text13")->text(), QStringLiteral("4"));
+        QCOMPARE(lifecycle->geometry()->calculators().FormatPattern, std::string("0.####"));
+        QCOMPARE(combo("Combo1")->currentText(), QString());
+        QCOMPARE(captionOf("Label3"), QStringLiteral("边:"));
+    }
+};
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int status = 0;
     {
         Form4Test t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        Form2Test t;
         status |= QTest::qExec(&t, argc, argv);
     }
     return status;

@@ -1,8 +1,14 @@
 #pragma once
 // The windows that the main window opens.
 
+#include "geometry/geometry.h"
 #include "ui/form_window.h"
 
+#include <array>
+#include <optional>
+#include <string>
+
+class QComboBox;
 class QLabel;
 class QLineEdit;
 
@@ -13,6 +19,41 @@ class Form2 : public FormWindow {
     Q_OBJECT
 public:
     explicit Form2(QWidget* parent = nullptr);
+
+    const geometry::GeometryCalculators& calculators() const { return calculators_; }
+
+public slots:
+    void Combo1_Click();
+    void Command1_Click();  // triangle from its sides
+    void Command2_Click();  // triangle from its vertices
+    void Command3_Click();  // ellipse
+    void Combo2_Click();
+    void Command4_Click();  // sphere
+    void Combo3_Click();
+    void Command6_Click();  // cone
+    void Command5_Click();  // decimal places
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    QLineEdit* box(int n) const { return text_[static_cast<size_t>(n)]; }
+    void showResult(QLabel* label, const std::optional<std::string>& caption);
+
+    geometry::GeometryCalculators calculators_;
+    std::array<QLineEdit*, 16> text_{};  // Text1 … Text15 at their numbers
+    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo2 = nullptr;
+    QComboBox* Combo3 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label18 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label26 = nullptr;
+    QLabel* Label27 = nullptr;
+    bool shownOnce_ = false;
 };
 
 // 关于常数: the constants reference.

@@ -1,0 +1,194 @@
+#include "geometry/geometry.h"
+
+#include "bignum/check.h"
+#include "runtime/convert.h"
+#include "runtime/error.h"
+#include "runtime/format.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace geometry {
+
+namespace {
+
+using runtime::RuntimeError;
+
+double number(std::string_view text) { return runtime::leadingNumericPrefix(text); }
+float single(std::string_view text) { return runtime::roundToSingle(number(text)); }
+
+double finite(double v) {
+    if (!std::isfinite(v)) throw RuntimeError(runtime::kOverflow);
+    return v;
+}
+
+// Runs a calculation; an overflow shows "溢出" and leaves the label alone.
+template <typename F>
+std::optional<std::string> guarded(runtime::MessageSink& messages, F&& f) {
+    try {
+        return f();
+    } catch (const RuntimeError& e) {
+        messages.showMessage(e.description(), kTitle);
+        return std::nullopt;
+    }
+}
+
+void chooseOption(runtime::MessageSink& messages) { messages.showMessage(kChooseOption, kTitle); }
+
+}  // namespace
+
+std::string GeometryCalculators::plainText(double value) const {
+    return runtime::formatPattern(finite(value), FormatPattern);
+}
+
+// The value formatted with the pattern, read back as a number and written
+// by the sign-blank rule: "6." becomes " 6", "0.7854" becomes " .7854".
+std::string GeometryCalculators::rereadText(double value) const {
+    return runtime::signBlankText(std::string_view(runtime::formatPattern(finite(value), FormatPattern)));
+}
+
+std::string GeometryCalculators::rereadText(float value) const {
+    return runtime::signBlankText(std::string_view(runtime::formatPattern(value, FormatPattern)));
+}
+
+void GeometryCalculators::Command5_Click(std::string_view count, runtime::MessageSink& messages) {
+    if (!bignum::Check(count, messages)) return;
+    int16_t places;
+    try {
+        places = runtime::toInt16(number(count));
+    } catch (const RuntimeError&) {
+        messages.showMessage(runtime::errorDescription(runtime::kOverflow), kTitle);
+        return;
+    }
+    // The count of "#"s is kept in a 16-bit counter: 32767 cannot be reached.
+    if (places == INT16_MAX) {
+        messages.showMessage(runtime::errorDescription(runtime::kOverflow), kTitle);
+        return;
+    }
+    FormatPattern = "0.";
+    if (places > 0) FormatPattern.append(static_cast<size_t>(places), '#');
+}
+
+bool GeometryCalculators::CheckTriangle() const {
+    auto sum = [](float a, float b) { return runtime::roundToSingle(static_cast<double>(a) + b); };
+    return sum(SideA, SideB) > SideC && sum(SideA, SideC) > SideB && sum(SideC, SideB) > SideA;
+}
+
+std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view mode, std::string_view text1,
+                                                               std::string_view text2, std::string_view text3,
+                                                               runtime::MessageSink& messages) {
+    if (!bignum::CheckAll({text1, text2, text3}, messages)) return std::nullopt;
+    if (mode.empty()) {
+        chooseOption(messages);
+        return std::nullopt;
+    }
+    return guarded(messages, [&]() -> std::optional<std::string> {
+        float a = single(text1), b = single(text2), c = single(text3);
+        float half = runtime::roundToSingle((static_cast<double>(a) + b + c) / 2);
+        SideA = a;
+        SideB = b;
+        SideC = c;
+        HalfPerimeter = half;
+        std::optional<std::string> caption;
+        if (mode == kThreeSides) {
+            if (!CheckTriangle()) {
+                messages.showMessage(kNotATriangle, kTitle);
+                return std::nullopt;
+            }
+            double s = HalfPerimeter;
+            double product = ((s - SideA) * s) * (s - SideB) * (s - SideC);
+            // Sides that only just pass the test can leave a product a
+            // rounding below zero: the triangle is flat.
+            caption = "面积为:" + plainText(std::sqrt(std::max(product, 0.0)));
+        }
+        if (mode == kTwoSidesAndAngle) {
+            double p = number(text1), q = number(text3), d = number(text2);
+            double r = d / (180 / kPi);
+            caption = "面积为:" + plainText(q * p * std::sin(r) / 2);
+        }
+        return caption;
+    });
+}
+
+std::optional<std::string> GeometryCalculators::Command2_Click(std::string_view x1t, std::string_view x2t,
+                                                               std::string_view x3t, std::string_view y1t,
+                                                               std::string_view y2t, std::string_view y3t,
+                                                               runtime::MessageSink& messages) {
+    if (!bignum::CheckAll({x1t, x2t, x3t, y1t, y2t, y3t}, messages)) return std::nullopt;
+    return guarded(messages, [&]() -> std::optional<std::string> {
+        double x1 = single(x1t), x2 = single(x2t), x3 = single(x3t);
+        double y1 = single(y1t), y2 = single(y2t), y3 = single(y3t);
+        double d = x2 * y3 + x1 * y2 + y1 * x3 - x2 * y1 - x3 * y2 - x1 * y3;
+        float area = runtime::roundToSingle(std::fabs(d) / 2);
+        return "面积为:   " + rereadText(area);
+    });
+}
+
+std::optional<std::string> GeometryCalculators::Command3_Click(std::string_view at, std::string_view bt,
+                                                               runtime::MessageSink& messages) {
+    if (!bignum::CheckAll({at, bt}, messages)) return std::nullopt;
+    return guarded(messages, [&]() -> std::optional<std::string> {
+        double a = number(at), b = number(bt);
+        return "面积为:   " + rereadText(a * kPi * b);
+    });
+}
+
+std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view option, std::string_view radius,
+                                                               runtime::MessageSink& messages) {
+    if (!bignum::Check(radius, messages)) return std::nullopt;
+    if (option.empty()) {
+        chooseOption(messages);
+        return std::nullopt;
+    }
+    if (radius.empty()) {
+        messages.showMessage(kEnterRadius, runtime::kApplicationTitle);
+        return std::nullopt;
+    }
+    return guarded(messages, [&]() -> std::optional<std::string> {
+        double r = number(radius);
+        if (option == kVolume) return "体积为:   " + rereadText(runtime::power(r, 3) * ((4.0 / 3) * kPi));
+        return "表面积为:   " + rereadText(runtime::power(r, 2) * 12.566370614356);
+    });
+}
+
+std::optional<std::string> GeometryCalculators::Command6_Click(std::string_view option, std::string_view height,
+                                                               std::string_view second, runtime::MessageSink& messages) {
+    if (option.empty()) {
+        chooseOption(messages);
+        return std::nullopt;
+    }
+    if (!bignum::CheckAll({height, second}, messages)) return std::nullopt;
+    return guarded(messages, [&]() -> std::optional<std::string> {
+        if (option == kRadiusAndHeight) {
+            double r = number(second), h = number(height);
+            return "结果为:  " + rereadText(((runtime::power(r, 2) * kPi) * h) / 3);
+        }
+        if (option == kBaseAndHeight) {
+            double h = number(height), s = number(second);
+            return "结果为:  " + rereadText((s * h) / 3);
+        }
+        return std::nullopt;
+    });
+}
+
+std::optional<std::string> GeometryCalculators::Combo1_Click(std::string_view text) {
+    std::optional<std::string> caption;
+    if (text == kTwoSidesAndAngle) caption = "角:";
+    if (text == kThreeSides) caption = "边:";
+    return caption;
+}
+
+std::optional<std::string> GeometryCalculators::Combo2_Click(std::string_view text) {
+    std::optional<std::string> caption;
+    if (text == kSurface) caption = "表面积为:";
+    if (text == kVolume) caption = "体积为:";
+    return caption;
+}
+
+std::optional<std::string> GeometryCalculators::Combo3_Click(std::string_view text) {
+    if (text == kBaseAndHeight) return "底面积:";
+    if (text == kRadiusAndHeight) return "半径:";
+    return std::nullopt;
+}
+
+}  // namespace geometry
