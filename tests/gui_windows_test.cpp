@@ -5,7 +5,10 @@
 #include "ui/controls.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QListWidget>
 
 #include <memory>
 
@@ -308,6 +311,92 @@ private slots:
     }
 };
 
+class Form3Test : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<app::Lifecycle> lifecycle;
+    ModalWatchdog* watchdog = nullptr;
+    QListWidget* list() { return control<QListWidget>(lifecycle->constants(), "List1"); }
+    QString clipboard() { return QGuiApplication::clipboard()->text(); }
+    void clickRow(int row) {
+        QRect r = list()->visualItemRect(list()->item(row));
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, r.center());
+    }
+
+private slots:
+    void initTestCase() {
+        ui::setupApplicationLook();
+        watchdog = new ModalWatchdog;
+    }
+    void cleanupTestCase() { delete watchdog; }
+
+    void init() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        lifecycle = std::make_unique<app::Lifecycle>();
+        lifecycle->start();
+        lifecycle->Command10_Click();
+        QVERIFY(QTest::qWaitForWindowActive(lifecycle->constants()));
+    }
+
+    void cleanup() {
+        lifecycle.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(watchdog->takeSeen(), QString());
+    }
+
+    void showsItsEntries() {
+        QWidget* w = lifecycle->constants();
+        QCOMPARE(placeInWindow(control<QLabel>(w, "Label1"), w), twips(120, 120, 6735, 255));
+        QCOMPARE(control<QLabel>(w, "Label1")->text(), QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"));
+        QCOMPARE(placeInWindow(list(), w), twips(120, 480, 6735, 3840));
+        QCOMPARE(list()->count(), 35);
+        QCOMPARE(list()->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!list()->isSortingEnabled());
+        QCOMPARE(list()->item(8)->text(), QStringLiteral("PI                        3.141592653589"));
+        QCOMPARE(list()->selectedItems().size(), 0);
+        QCOMPARE(clipboard(), QStringLiteral("untouched"));
+    }
+
+    void selectingCopiesTheValueOnly() {
+        clickRow(1);
+        QCOMPARE(clipboard(), QStringLiteral("299792458"));
+        clickRow(8);
+        QCOMPARE(clipboard(), QStringLiteral("3.141592653589"));
+        clickRow(19);  // 牛奶密度
+        QCOMPARE(clipboard(), QStringLiteral("1.03*10^3千克/米^3"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        clickRow(18);  // 海水密度: the same text again
+        QCOMPARE(clipboard(), QStringLiteral("1.03*10^3千克/米^3"));
+    }
+
+    void arrowKeysCopyEachNewSelection() {
+        clickRow(0);
+        QCOMPARE(clipboard(), QStringLiteral("8.85418782^-12"));
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(clipboard(), QStringLiteral("299792458"));
+        QTest::keyClick(list(), Qt::Key_Down);
+        QCOMPARE(clipboard(), QStringLiteral("6.626176^-34"));
+        QTest::keyClick(list(), Qt::Key_Up);
+        QCOMPARE(clipboard(), QStringLiteral("299792458"));
+    }
+
+    void clearingTheSelectionCopiesNothing() {
+        clickRow(2);
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        list()->clearSelection();
+        QCOMPARE(clipboard(), QStringLiteral("kept"));
+    }
+
+    void reopeningShows35LinesAgain() {
+        lifecycle->constants()->close();
+        lifecycle->Command10_Click();
+        QVERIFY(QTest::qWaitForWindowExposed(lifecycle->constants()));
+        QCOMPARE(list()->count(), 35);
+        QCOMPARE(visibleTopLevels(QStringLiteral("Form3")).size(), 1);
+    }
+};
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int status = 0;
@@ -317,6 +406,10 @@ int main(int argc, char** argv) {
     }
     {
         Form2Test t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        Form3Test t;
         status |= QTest::qExec(&t, argc, argv);
     }
     return status;

@@ -1,7 +1,10 @@
 #include "ui/controls.h"
 #include "ui/forms.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QListWidget>
 
 namespace ui {
 
@@ -9,6 +12,24 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form3", QStringLiteral("关于常数"), 6960, 4425);
     setWindowIcon(QIcon(QStringLiteral(":/qorvi/geometry.png")));
     placeWindow(this, 2775, 3180);
+
+    ControlBuilder b(this);
+    b.label(this, "Label1", QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"), {120, 120, 6735, 255});
+    List1 = b.listBox(this, "List1", {120, 480, 6735, 3840});
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::List1_Click);
+    Form_Load();
+}
+
+void Form3::Form_Load() {
+    tables_ = constants::loadTables();
+    for (int n = 1; n <= constants::kEntryCount; ++n) List1->addItem(QString::fromStdString(tables_.line(n)));
+}
+
+void Form3::List1_Click() {
+    QList<QListWidgetItem*> selected = List1->selectedItems();
+    int index = selected.isEmpty() ? -1 : List1->row(selected.first());
+    if (auto value = tables_.valueForSelection(index))
+        QGuiApplication::clipboard()->setText(QString::fromStdString(*value));
 }
 
 }  // namespace ui

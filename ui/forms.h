@@ -1,6 +1,7 @@
 #pragma once
 // The windows that the main window opens.
 
+#include "constants/constants.h"
 #include "geometry/geometry.h"
 #include "ui/form_window.h"
 
@@ -11,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 
 namespace ui {
 
@@ -61,6 +63,15 @@ class Form3 : public FormWindow {
     Q_OBJECT
 public:
     explicit Form3(QWidget* parent = nullptr);
+
+public slots:
+    void List1_Click();
+
+private:
+    void Form_Load();
+
+    constants::Tables tables_;
+    QListWidget* List1 = nullptr;
 };
 
 // 关于阶乘和乘方: factorial and power.
