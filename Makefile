@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench screenshots clean
+.PHONY: all deps configure build run test bench screenshots fuzz sanitize clean
 
 all: build
 
@@ -28,5 +28,11 @@ bench: build
 screenshots: build
 	scripts/screenshots $(BUILD_DIR)/screenshots $(BUILD_DIR)/app/qorvi-screenshots
 
+fuzz:
+	scripts/fuzz
+
+sanitize:
+	scripts/sanitize
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-fuzz build-sanitize

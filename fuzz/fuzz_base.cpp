@@ -1,0 +1,41 @@
+// Base conversion on any three texts.
+
+#include "calc/base_conversion.h"
+#include "fuzz_support.h"
+
+static void checkInput(const uint8_t* data, size_t size) {
+    std::string_view all(reinterpret_cast<const char*>(data), size);
+    size_t c1 = all.find('|');
+    size_t c2 = c1 == std::string_view::npos ? std::string_view::npos : all.find('|', c1 + 1);
+    std::string_view number = all.substr(0, c1);
+    std::string_view source = c1 == std::string_view::npos ? "10" : all.substr(c1 + 1, c2 - c1 - 1);
+    std::string_view target = c2 == std::string_view::npos ? "2" : all.substr(c2 + 1);
+
+    runtime::RecordingMessages m;
+    auto caption = calc::Command9_Click(number, source, target, m);
+    if (caption) {
+        fuzz::require(m.messages.empty(), "messages with a result");
+        fuzz::require(caption->rfind(calc::kBaseResultPrefix, 0) == 0, "caption prefix", *caption);
+        fuzz::require(fuzz::isDigits(caption->substr(std::string_view(calc::kBaseResultPrefix).size())), "caption digits", *caption);
+    } else {
+        fuzz::require(m.messages.size() == 1, "one message when refused");
+        const std::string& p = m.messages[0].prompt;
+        fuzz::require(p == "溢出" || p == calc::kTargetBaseTooSmall, "refusal prompt", p);
+    }
+
+    // Oracle: decimal digits from base 10 to base 10 come back without
+    // their leading zeros.
+    if (number.size() <= 9 && fuzz::isDigits(number) && !number.empty()) {
+        runtime::RecordingMessages none;
+        auto same = calc::Command9_Click(number, "10", "10", none);
+        size_t p = number.find_first_not_of('0');
+        std::string expected = std::string(calc::kBaseResultPrefix) + (p == std::string_view::npos ? "" : std::string(number.substr(p)));
+        fuzz::require(same && *same == expected, "base 10 round trip", number);
+    }
+}
+
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::withinFrame([&] { checkInput(data, size); });
+    return 0;
+}

@@ -1,0 +1,95 @@
+// The digit check, long addition and long multiplication, with a
+// whole-number oracle, and the four high-precision commands.
+
+#include "bignum/check.h"
+#include "bignum/commands.h"
+#include "bignum/long_number.h"
+#include "fuzz_support.h"
+
+#include <algorithm>
+
+namespace {
+
+using u128 = unsigned __int128;
+
+// The value of a digit text of at most 38 digits.
+bool smallValue(std::string_view s, u128& v) {
+    if (s.size() > 38 || !fuzz::isDigits(s)) return false;
+    v = 0;
+    for (char c : s) v = v * 10 + static_cast<unsigned>(c - '0');
+    return true;
+}
+
+std::string text(u128 v) {
+    if (v == 0) return "0";
+    std::string s;
+    while (v) {
+        s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(v % 10)));
+        v /= 10;
+    }
+    return s;
+}
+
+std::string stripZeros(const std::string& s) {
+    size_t p = s.find_first_not_of('0');
+    return p == std::string::npos ? "0" : s.substr(p);
+}
+
+const char* const kKnownPrompts[] = {"数据非法", "溢出", "超出500位的计算范围"};
+
+void requireKnownMessages(const runtime::RecordingMessages& m, bool refused) {
+    fuzz::require(refused || m.messages.empty(), "messages on success");
+    fuzz::require(!refused || !m.messages.empty(), "refused without a message");
+    for (const auto& msg : m.messages) {
+        bool known = false;
+        for (const char* p : kKnownPrompts) known |= msg.prompt == p;
+        fuzz::require(known, "unknown prompt", msg.prompt);
+    }
+}
+
+}  // namespace
+
+static void checkInput(const uint8_t* data, size_t size) {
+    std::string_view all(reinterpret_cast<const char*>(data), size);
+    size_t cut = all.find('|');
+    std::string_view a = all.substr(0, cut);
+    std::string_view b = cut == std::string_view::npos ? std::string_view() : all.substr(cut + 1);
+
+    runtime::RecordingMessages m;
+    bool accepted = bignum::Check(a, m);
+    fuzz::require(accepted == (a.size() < 32767 && a.find_first_not_of("0123456789.-") == std::string_view::npos),
+                  "check verdict");
+    fuzz::require(m.messages.size() == (accepted ? 0u : 1u), "check messages");
+
+    // Whole-number oracle.
+    u128 x, y;
+    if (smallValue(a, x) && smallValue(b, y) && a.size() < 38 && b.size() < 38) {
+        std::string sum = bignum::LongAdd(a, b);
+        fuzz::require(stripZeros(sum) == text(x + y), "long sum", sum);
+        // Exactly as many digits as the longer text, one more when the top carries.
+        size_t longer = std::max(a.size(), b.size());
+        fuzz::require(sum.size() == longer || (sum.size() == longer + 1 && sum[0] == '1'), "sum length", sum);
+        if (y <= 214748364 && !a.empty() && (y == 0 || x <= ~u128(0) / y)) {
+            std::string product = bignum::LongMultiply(a, static_cast<double>(y));
+            fuzz::require(stripZeros(product) == text(x * y), "long product", product);
+        }
+    }
+
+    runtime::RecordingMessages add, mul, fac, pow;
+    auto sum = bignum::addCommand(a, b, add);
+    requireKnownMessages(add, !sum);
+    auto product = bignum::multiplyCommand(a, b, mul);
+    requireKnownMessages(mul, !product);
+    auto factorial = bignum::factorialCommand(a, fac);
+    requireKnownMessages(fac, !factorial);
+    auto power = bignum::powerCommand(a, b, pow);
+    requireKnownMessages(pow, !power);
+    if (sum) fuzz::require(sum->rfind(bignum::kSumPrefix, 0) == 0 && fuzz::isDigits(sum->substr(std::string_view(bignum::kSumPrefix).size())), "sum caption", *sum);
+    if (factorial && fuzz::isDigits(a)) fuzz::require(fuzz::isDigits(factorial->substr(std::string_view(bignum::kFactorialPrefix).size())), "factorial digits", *factorial);
+}
+
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::withinFrame([&] { checkInput(data, size); });
+    return 0;
+}

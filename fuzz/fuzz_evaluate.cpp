@@ -1,0 +1,55 @@
+// The expression evaluator on any text.
+
+#include "eval/command.h"
+#include "eval/evaluate.h"
+#include "fuzz_support.h"
+#include "runtime/format.h"
+
+#include <cmath>
+
+static void checkInput(const uint8_t* data, size_t size) {
+    std::string_view text(reinterpret_cast<const char*>(data), size);
+    try {
+        float v = eval::EvaluateExpr(text);
+        fuzz::require(std::isfinite(v), "non-finite value");
+        std::string shown = runtime::generalText(v);
+        fuzz::require(!shown.empty() && shown.size() <= 13, "value text", shown);
+    } catch (const runtime::RuntimeError& e) {
+        switch (e.number()) {
+        case eval::kTooManyClosing:
+            fuzz::require(e.source() == eval::kEvaluatorSource && e.description().rfind("Too many )s in '", 0) == 0,
+                          "too-many error", e.description());
+            break;
+        case eval::kMissingClosing:
+            fuzz::require(e.source() == eval::kEvaluatorSource && e.description().rfind("Missing ) in '", 0) == 0,
+                          "missing error", e.description());
+            break;
+        case 13:
+        case 6:
+            if (e.source() == eval::kEvaluatorSource) {
+                fuzz::require(e.description().rfind("Error evaluating '", 0) == 0, "constant error", e.description());
+                break;
+            }
+            fuzz::requireRuntimeError(e);
+            fuzz::require(e.number() == 6, "type mismatch outside a constant");
+            break;
+        case 5:
+        case 11:
+            fuzz::requireRuntimeError(e);
+            break;
+        default:
+            fuzz::fail("unexpected error number", e.description());
+        }
+    }
+    // The command shows exactly one message on failure and a caption on success.
+    runtime::RecordingMessages messages;
+    std::string caption = eval::evaluateCommand(text, messages);
+    fuzz::require(caption.empty() ? messages.messages.size() == 1 : messages.messages.empty(), "command messages");
+    fuzz::require(caption.empty() || caption.rfind(eval::kResultPrefix, 0) == 0, "command caption", caption);
+}
+
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz::withinFrame([&] { checkInput(data, size); });
+    return 0;
+}
