@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench screenshots fuzz sanitize clean
+.PHONY: all deps configure build run test bench screenshots fuzz sanitize package install clean
 
 all: build
 
@@ -23,10 +23,14 @@ test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --progress -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && "$$b" --benchmark_counters_tabular=true || exit 1; done
+	$(BUILD_DIR)/bench/qorvi-bench --benchmark_counters_tabular=true
 
 screenshots: build
 	scripts/screenshots $(BUILD_DIR)/screenshots $(BUILD_DIR)/app/qorvi-screenshots
+
+package: build
+	cd $(BUILD_DIR) && cpack
+	desktop-file-validate app/desktop/qorvi-calculator.desktop
 
 fuzz:
 	scripts/fuzz

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("qorvi-calculator"));
     ui::setupApplicationLook();
 
     app::Lifecycle lifecycle;

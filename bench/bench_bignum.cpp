@@ -2,16 +2,15 @@
 
 #include "bignum/commands.h"
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
 
-class NoMessages : public runtime::MessageSink {
-public:
-    void showMessage(std::string_view, std::string_view) override {}
-};
+using bench::NoMessages;
 
 void run(benchmark::State& state, std::optional<std::string> (*command)(std::string_view, std::string_view, runtime::MessageSink&),
          const std::string& a, const std::string& b) {

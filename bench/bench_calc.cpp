@@ -5,16 +5,15 @@
 #include "calc/four_function.h"
 #include "calc/trig.h"
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
 
-class NoMessages : public runtime::MessageSink {
-public:
-    void showMessage(std::string_view, std::string_view) override {}
-};
+using bench::NoMessages;
 
 const std::string kLongDigits(32766, '9');       // accepted by the check, beyond a double
 const std::string kLongFraction = "0." + std::string(32764, '3');

@@ -3,16 +3,15 @@
 
 #include "geometry/geometry.h"
 
+#include "bench_support.h"
+
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 namespace {
 
-class NoMessages : public runtime::MessageSink {
-public:
-    void showMessage(std::string_view, std::string_view) override {}
-};
+using bench::NoMessages;
 
 const std::string kLongFraction = "0." + std::string(32764, '7');
 

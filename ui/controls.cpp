@@ -6,10 +6,70 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QPushButton>
 #include <QStyleFactory>
 
 namespace ui {
+
+void CaptionFrame::paintEvent(QPaintEvent*) {
+    // The border runs through the middle of the caption's line, and the
+    // caption interrupts it near the left end.
+    QPainter p(this);
+    const QFontMetrics fm(font());
+    const int mid = fm.height() / 2;
+    const QRect border = rect().adjusted(0, mid, -1, -1);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(border);
+    p.setPen(palette().color(QPalette::Light));
+    p.drawRect(border.adjusted(1, 1, 1, 1));
+    const QRect caption(6, 0, fm.horizontalAdvance(title()) + 2, fm.height());
+    p.fillRect(caption, palette().color(QPalette::Window));
+    p.setPen(palette().color(isEnabled() ? QPalette::WindowText : QPalette::Mid));
+    p.drawText(caption, Qt::AlignCenter, title());
+}
+
+QRect buttonCaptionRect(const QPushButton* button) { return button->rect().adjusted(2, 2, -2, -2); }
+
+void CaptionButton::paintEvent(QPaintEvent* event) {
+    QFontMetrics fm(font());
+    if (fm.horizontalAdvance(text()) <= buttonCaptionRect(this).width()) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    // The bevel as the style draws it, then the caption wrapped.
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    p.setPen(palette().color(isEnabled() ? QPalette::ButtonText : QPalette::Mid));
+    p.drawText(buttonCaptionRect(this), Qt::AlignCenter | Qt::TextWrapAnywhere, text());
+}
+
+namespace {
+
+// Fusion with the design's narrow combo-box arrow, so an option's text has
+// the room the design gave it.
+class CalculatorStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        if (control == CC_ComboBox && (sub == SC_ComboBoxArrow || sub == SC_ComboBoxEditField)) {
+            constexpr int kArrow = 14;
+            const QRect r = option->rect;
+            if (sub == SC_ComboBoxArrow) return QRect(r.right() - kArrow + 1, r.top(), kArrow, r.height());
+            return QRect(r.left() + 1, r.top() + 2, r.width() - kArrow - 2, r.height() - 4);
+        }
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+};
+
+}  // namespace
 
 namespace {
 constexpr char kAutoSizeProperty[] = "autoSize";
@@ -44,6 +104,9 @@ QFont songFont(double pointSize) {
     QFont f(QString::fromLatin1(kSongFamily));
     f.setPointSizeF(pointSize);
     f.setStyleHint(QFont::Serif);
+    // The face's own bitmaps draw it the same either way; without hinting
+    // FreeType reads far less of the 20 MB font file.
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
@@ -54,10 +117,24 @@ QFont kaiFont(double pointSize) {
 }
 
 void setupApplicationLook() {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new CalculatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));
     QFont::insertSubstitution(QStringLiteral("华文行楷"), QString::fromLatin1(kKaiFamily));
     QApplication::setFont(songFont(9.0));
+}
+
+void nameControls(QWidget* window, std::initializer_list<AccessibleName> names) {
+    for (const AccessibleName& n : names)
+        if (QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(n.control)))
+            w->setAccessibleName(QString::fromUtf8(n.name));
+}
+
+void setBuddies(QWidget* window, std::initializer_list<Buddy> buddies) {
+    for (const Buddy& b : buddies) {
+        auto* label = window->findChild<QLabel*>(QString::fromLatin1(b.label));
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(b.control));
+        if (label && control) label->setBuddy(control);
+    }
 }
 
 void setCaption(QLabel* label, const QString& caption) {
@@ -76,12 +153,7 @@ void ControlBuilder::place(QWidget* control, QWidget* parent, const char* name, 
 
 QGroupBox* ControlBuilder::frame(QWidget* parent, const char* name, const QString& caption,
                                  Twips t) {
-    auto* box = new QGroupBox(caption, parent);
-    // The caption sits on the top border line, as the design draws frames.
-    box->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 6px; padding: 0 1px; }"));
+    auto* box = new CaptionFrame(caption, parent);
     place(box, parent, name, t);
     return box;
 }
@@ -114,7 +186,7 @@ FocusLineEdit* ControlBuilder::focusTextBox(QWidget* parent, const char* name, T
 
 QPushButton* ControlBuilder::button(QWidget* parent, const char* name, const QString& caption,
                                     Twips t) {
-    auto* b = new QPushButton(caption, parent);
+    auto* b = new CaptionButton(caption, parent);
     b->setAutoDefault(false);
     b->setDefault(false);
     place(b, parent, name, t);

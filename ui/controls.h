@@ -7,19 +7,42 @@
 #include <QString>
 
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QListWidget;
-class QPushButton;
 class QWidget;
 
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <functional>
+#include <initializer_list>
 
 namespace ui {
 
 inline constexpr int kTwipsPerPixel = 15;
+
+// A frame drawn as the design draws frames: the caption on the top border.
+class CaptionFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A button whose caption wraps onto further lines when it is wider than the
+// button, as the design's tall narrow buttons expect ("转" over "换").
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The text area a button leaves for its caption.
+QRect buttonCaptionRect(const QPushButton* button);
 
 // A text box that reports when it gets the focus, after its own handling.
 class FocusLineEdit : public QLineEdit {
@@ -55,6 +78,22 @@ void setupApplicationLook();
 
 // Sets a label's caption; a label that sizes itself then fits its new text.
 void setCaption(QLabel* label, const QString& caption);
+
+// Gives named controls of the window their accessible names (for input
+// boxes without a caption of their own beside them, and for buttons whose
+// caption alone would not say what they do).
+struct AccessibleName {
+    const char* control;
+    const char* name;
+};
+void nameControls(QWidget* window, std::initializer_list<AccessibleName> names);
+
+// Makes each caption label the buddy of the box beside it.
+struct Buddy {
+    const char* label;
+    const char* control;
+};
+void setBuddies(QWidget* window, std::initializer_list<Buddy> buddies);
 
 // Creates controls as children of `parent` at `place`, given relative to
 // `origin` (the window, or the frame the table measures from).

@@ -25,6 +25,17 @@ Form1::Form1(QWidget* parent) : FormWindow(parent) {
     placeWindow(this, 2295, 1770);
     buildControls();
     setTabOrder();
+    nameControls(this, {
+        {"Text1", "简易计算显示框"},   {"Command1(1)", "加"},          {"Command1(2)", "减"},
+        {"Command1(3)", "乘"},         {"Command1(4)", "除"},          {"Command8", "等于"},
+        {"Command5", "正切"},          {"Command6", "余弦"},           {"Command7", "正弦"},
+        {"ExprText", "数学表达式"},    {"CmdEvaluate", "计算表达式"},  {"Text9", "角度"},
+        {"Text10", "弧度"},            {"Command13", "角度转换为弧度"}, {"Text2", "原数"},
+        {"Text4", "原数的进制"},       {"Text3", "目标进制"},          {"Command9", "进制转换"},
+        {"Text5", "第一个加数"},       {"Text6", "第二个加数"},        {"Command2", "计算高精度加法"},
+        {"Text7", "被乘数"},           {"Text8", "乘数"},              {"Command4", "计算高精度乘法"},
+    });
+    setBuddies(this, {{"Label3", "Text2"}, {"Label4", "Text3"}, {"Label2", "Text9"}, {"Label8", "Text10"}});
     Form_Load();
 }
 

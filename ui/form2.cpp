@@ -130,6 +130,20 @@ Form2::Form2(QWidget* parent) : FormWindow(parent) {
                               box(14), box(15), command6};
     for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 
+    nameControls(this, {
+        {"Combo1", "三角形面积的已知条件"}, {"Text1", "边"}, {"Text2", "边或角"}, {"Text3", "边"},
+        {"Command1", "计算三角形面积"}, {"Text4", "X1"}, {"Text5", "X2"}, {"Text6", "X3"},
+        {"Text7", "Y1"}, {"Text8", "Y2"}, {"Text9", "Y3"}, {"Command2", "按顶点坐标计算三角形面积"},
+        {"Text10", "长轴"}, {"Text11", "短轴"}, {"Command3", "计算椭圆形面积"},
+        {"Combo2", "球的计算选项"}, {"Text12", "半径"}, {"Command4", "球的计算"},
+        {"Text13", "保留小数位数"}, {"Command5", "确定小数位数"}, {"Combo3", "锥形体积的已知条件"},
+        {"Text14", "高"}, {"Text15", "半径或底面积"}, {"Command6", "计算锥形体积"},
+    });
+    setBuddies(this, {{"Label2", "Text1"}, {"Label3", "Text2"}, {"Label4", "Text3"}, {"Label7", "Text4"},
+                      {"Label8", "Text5"}, {"Label9", "Text6"}, {"Label10", "Text7"}, {"Label11", "Text8"},
+                      {"Label12", "Text9"}, {"Label15", "Text10"}, {"Label16", "Text11"}, {"Label20", "Text12"},
+                      {"Label22", "Text13"}, {"Label25", "Text14"}, {"Label26", "Text15"}});
+
     connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
     connect(Combo2, &QComboBox::activated, this, &Form2::Combo2_Click);
     connect(Combo3, &QComboBox::activated, this, &Form2::Combo3_Click);

@@ -16,6 +16,7 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
     ControlBuilder b(this);
     b.label(this, "Label1", QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"), {120, 120, 6735, 255});
     List1 = b.listBox(this, "List1", {120, 480, 6735, 3840});
+    nameControls(this, {{"List1", "常数列表"}});
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::List1_Click);
     Form_Load();
 }

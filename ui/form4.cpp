@@ -32,6 +32,9 @@ Form4::Form4(QWidget* parent) : FormWindow(parent) {
     QWidget::setTabOrder(command1, Text2);
     QWidget::setTabOrder(Text2, Text3);
     QWidget::setTabOrder(Text3, command2);
+    nameControls(this, {{"Text1", "阶乘的数"}, {"Command1", "计算阶乘"}, {"Text2", "底数"},
+                        {"Text3", "指数"}, {"Command2", "计算乘方"}});
+    setBuddies(this, {{"Label1", "Text1"}});
     connect(command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     Text1->setFocus();

@@ -1,0 +1,13 @@
+#pragma once
+// Shared by the benchmarks: a message sink that shows nothing.
+
+#include "runtime/messages.h"
+
+namespace bench {
+
+class NoMessages : public runtime::MessageSink {
+public:
+    void showMessage(std::string_view, std::string_view) override {}
+};
+
+}  // namespace bench
