@@ -21,34 +21,24 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Lifecycle> lifecycle;
-    runtime::RecordingMessages messages;
-    ModalWatchdog* watchdog = nullptr;
+    Harness harness;
+    app::Lifecycle* lifecycle = nullptr;
+    runtime::RecordingMessages& messages = harness.messages;
     QWidget* form1() { return &lifecycle->main(); }
 
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form1(), name), Qt::LeftButton); }
     QString captionOf(const char* name) { return control<QLabel>(form1(), name)->text(); }
 
 private slots:
-    void initTestCase() {
-        ui::setupApplicationLook();
-        watchdog = new ModalWatchdog;
-    }
-    void cleanupTestCase() { delete watchdog; }
+    void initTestCase() { harness.setUp(); }
+    void cleanupTestCase() { harness.tearDown(); }
 
     void init() {
-        messages.messages.clear();
-        lifecycle = std::make_unique<app::Lifecycle>();
-        lifecycle->setMessageSink(&messages);
-        lifecycle->start();
-        QVERIFY(QTest::qWaitForWindowActive(form1()));
+        QVERIFY(harness.start());
+        lifecycle = harness.lifecycle();
     }
 
-    void cleanup() {
-        lifecycle.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(watchdog->takeSeen(), QString());
-    }
+    void cleanup() { QCOMPARE(harness.stop(), QString()); }
 
     void startsWithItsDesignState() {
         QWidget* w = form1();
@@ -293,7 +283,7 @@ private slots:
     }
 
     void closingAnotherWindowNeverEndsTheProgram() {
-        QSignalSpy finished(lifecycle.get(), &app::Lifecycle::finished);
+        QSignalSpy finished(lifecycle, &app::Lifecycle::finished);
         click("Command12");
         lifecycle->about()->close();
         click("Command3");
@@ -303,7 +293,7 @@ private slots:
     }
 
     void closingTheMainWindowClosesAllInOrderAndEnds() {
-        QSignalSpy finished(lifecycle.get(), &app::Lifecycle::finished);
+        QSignalSpy finished(lifecycle, &app::Lifecycle::finished);
         for (const char* b : {"Command12", "Command11", "Command10", "Command3"}) click(b);
         QStringList closedOrder;
         for (ui::FormWindow* w : std::initializer_list<ui::FormWindow*>{
@@ -318,7 +308,7 @@ private slots:
     }
 
     void closingTheMainWindowAloneEnds() {
-        QSignalSpy finished(lifecycle.get(), &app::Lifecycle::finished);
+        QSignalSpy finished(lifecycle, &app::Lifecycle::finished);
         form1()->close();
         QCOMPARE(finished.count(), 1);
     }

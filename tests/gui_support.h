@@ -2,7 +2,12 @@
 // Shared pieces of the window tests: the application's look, a watchdog
 // against unexpected modal dialogs, and finding controls by name.
 
+#include "app/lifecycle.h"
 #include "runtime/messages.h"
+#include "ui/controls.h"
+
+#include <functional>
+#include <memory>
 
 #include <QApplication>
 #include <QLabel>
@@ -59,6 +64,42 @@ inline std::vector<runtime::Message> take(runtime::RecordingMessages& sink) {
     m.swap(sink.messages);
     return m;
 }
+
+// The program's windows for one test: a fresh lifecycle whose messages are
+// recorded, with the main window shown and, optionally, one more opened.
+// Fails the test if a modal dialog appeared that nothing expected.
+class Harness {
+public:
+    app::Lifecycle* lifecycle() { return lifecycle_.get(); }
+    runtime::RecordingMessages messages;
+
+    // Call from the test case's initTestCase.
+    void setUp() {
+        ui::setupApplicationLook();
+        watchdog_ = std::make_unique<ModalWatchdog>();
+    }
+    // Call from init(): `open` is the lifecycle slot of the window under test.
+    bool start(void (app::Lifecycle::*open)() = nullptr, std::function<QWidget*(app::Lifecycle&)> window = {}) {
+        messages.messages.clear();
+        lifecycle_ = std::make_unique<app::Lifecycle>();
+        lifecycle_->setMessageSink(&messages);
+        lifecycle_->start();
+        if (open) (lifecycle_.get()->*open)();
+        QWidget* shown = window ? window(*lifecycle_) : &lifecycle_->main();
+        return QTest::qWaitForWindowActive(shown);
+    }
+    // Call from cleanup(): the unexpected dialog seen, if any.
+    QString stop() {
+        lifecycle_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return watchdog_->takeSeen();
+    }
+    void tearDown() { watchdog_.reset(); }
+
+private:
+    std::unique_ptr<app::Lifecycle> lifecycle_;
+    std::unique_ptr<ModalWatchdog> watchdog_;
+};
 
 inline QList<QWidget*> visibleTopLevels(const QString& name) {
     QList<QWidget*> out;

@@ -18,35 +18,24 @@ class Form4Test : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Lifecycle> lifecycle;
-    runtime::RecordingMessages messages;
-    ModalWatchdog* watchdog = nullptr;
+    Harness harness;
+    app::Lifecycle* lifecycle = nullptr;
+    runtime::RecordingMessages& messages = harness.messages;
     QWidget* form4() { return lifecycle->factorial(); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form4(), name), Qt::LeftButton); }
     void type(const char* box, const QString& text) { control<QLineEdit>(form4(), box)->setText(text); }
     QString captionOf(const char* name) { return control<QLabel>(form4(), name)->text(); }
 
 private slots:
-    void initTestCase() {
-        ui::setupApplicationLook();
-        watchdog = new ModalWatchdog;
-    }
-    void cleanupTestCase() { delete watchdog; }
+    void initTestCase() { harness.setUp(); }
+    void cleanupTestCase() { harness.tearDown(); }
 
     void init() {
-        messages.messages.clear();
-        lifecycle = std::make_unique<app::Lifecycle>();
-        lifecycle->setMessageSink(&messages);
-        lifecycle->start();
-        lifecycle->Command11_Click();
-        QVERIFY(QTest::qWaitForWindowActive(form4()));
+        QVERIFY(harness.start(&app::Lifecycle::Command11_Click, [](app::Lifecycle& l) -> QWidget* { return l.factorial(); }));
+        lifecycle = harness.lifecycle();
     }
 
-    void cleanup() {
-        lifecycle.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(watchdog->takeSeen(), QString());
-    }
+    void cleanup() { QCOMPARE(harness.stop(), QString()); }
 
     void opensWithItsDesign() {
         struct Row { const char* name; const char* kind; const char* caption; int l, t, w, h; };
@@ -130,9 +119,9 @@ class Form2Test : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Lifecycle> lifecycle;
-    runtime::RecordingMessages messages;
-    ModalWatchdog* watchdog = nullptr;
+    Harness harness;
+    app::Lifecycle* lifecycle = nullptr;
+    runtime::RecordingMessages& messages = harness.messages;
     QWidget* form2() { return lifecycle->geometry(); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form2(), name), Qt::LeftButton); }
     void type(const char* box, const QString& text) { control<QLineEdit>(form2(), box)->setText(text); }
@@ -151,26 +140,15 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        ui::setupApplicationLook();
-        watchdog = new ModalWatchdog;
-    }
-    void cleanupTestCase() { delete watchdog; }
+    void initTestCase() { harness.setUp(); }
+    void cleanupTestCase() { harness.tearDown(); }
 
     void init() {
-        messages.messages.clear();
-        lifecycle = std::make_unique<app::Lifecycle>();
-        lifecycle->setMessageSink(&messages);
-        lifecycle->start();
-        lifecycle->Command3_Click();
-        QVERIFY(QTest::qWaitForWindowActive(form2()));
+        QVERIFY(harness.start(&app::Lifecycle::Command3_Click, [](app::Lifecycle& l) -> QWidget* { return l.geometry(); }));
+        lifecycle = harness.lifecycle();
     }
 
-    void cleanup() {
-        lifecycle.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(watchdog->takeSeen(), QString());
-    }
+    void cleanup() { QCOMPARE(harness.stop(), QString()); }
 
     void opensWithItsDesign() {
         QCOMPARE(control<QLineEdit>(form2(), "Text13")->text(), QStringLiteral("4"));
@@ -315,8 +293,9 @@ class Form3Test : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<app::Lifecycle> lifecycle;
-    ModalWatchdog* watchdog = nullptr;
+    Harness harness;
+    app::Lifecycle* lifecycle = nullptr;
+    runtime::RecordingMessages& messages = harness.messages;
     QListWidget* list() { return control<QListWidget>(lifecycle->constants(), "List1"); }
     QString clipboard() { return QGuiApplication::clipboard()->text(); }
     void clickRow(int row) {
@@ -325,25 +304,16 @@ private:
     }
 
 private slots:
-    void initTestCase() {
-        ui::setupApplicationLook();
-        watchdog = new ModalWatchdog;
-    }
-    void cleanupTestCase() { delete watchdog; }
+    void initTestCase() { harness.setUp(); }
+    void cleanupTestCase() { harness.tearDown(); }
 
     void init() {
         QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
-        lifecycle = std::make_unique<app::Lifecycle>();
-        lifecycle->start();
-        lifecycle->Command10_Click();
-        QVERIFY(QTest::qWaitForWindowActive(lifecycle->constants()));
+        QVERIFY(harness.start(&app::Lifecycle::Command10_Click, [](app::Lifecycle& l) -> QWidget* { return l.constants(); }));
+        lifecycle = harness.lifecycle();
     }
 
-    void cleanup() {
-        lifecycle.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(watchdog->takeSeen(), QString());
-    }
+    void cleanup() { QCOMPARE(harness.stop(), QString()); }
 
     void showsItsEntries() {
         QWidget* w = lifecycle->constants();

@@ -171,10 +171,7 @@ QLabel* ControlBuilder::label(QWidget* parent, const char* name, const QString& 
 }
 
 QLineEdit* ControlBuilder::textBox(QWidget* parent, const char* name, Twips t) {
-    auto* e = new QLineEdit(parent);
-    e->setMaxLength(kTextBoxMaxLength);
-    place(e, parent, name, t);
-    return e;
+    return focusTextBox(parent, name, t);
 }
 
 FocusLineEdit* ControlBuilder::focusTextBox(QWidget* parent, const char* name, Twips t) {
