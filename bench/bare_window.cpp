@@ -1,14 +1,27 @@
 // An empty Qt Widgets window of the main window's size: what any Qt program
-// pays to start.
+// pays to start. With --text it also shows one line of Chinese in the
+// program's Song face, the least a window of this program draws.
 
 #include <QApplication>
+#include <QFont>
+#include <QLabel>
 #include <QWidget>
+
+#include <cstring>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("bare-window"));
     window.resize(496, 414);
+    if (argc > 1 && std::strcmp(argv[1], "--text") == 0) {
+        auto* label = new QLabel(QStringLiteral("高精度加法:精确到500位"), &window);
+        QFont font(QStringLiteral("AR PL UMing CN"));
+        font.setPointSizeF(9);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        label->setFont(font);
+        label->move(16, 16);
+    }
     window.show();
     return app.exec();
 }

@@ -10,21 +10,26 @@ rounds=${2:-15}
 app="$build/app/qorvi-calculator"
 bare="$build/bench/bare-window"
 
-display=:$((RANDOM % 400 + 100))
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
+# A display number of its own: Xvfb picks a free one and writes it to fd 3.
+exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 2> /dev/null)
+read -r -t 10 number <&3
+xvfb=$(pgrep -n -x Xvfb)
+trap 'kill $xvfb 2> /dev/null' EXIT
+export DISPLAY=:$number
+for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.05; done
 
 # Prints "milliseconds-to-map resident-kB" for one start of the program.
 measure() {
     local exe=$1 name=$2
     local start end pid rss
     start=$(date +%s%N)
-    "$exe" > /dev/null 2>&1 &
+    $exe > /dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "$name" > /dev/null 2>&1; do :; done
+    until xdotool search --onlyvisible --name "$name" > /dev/null 2>&1; do
+        if ! kill -0 $pid 2> /dev/null; then echo "$exe ended before showing its window" >&2; return 1; fi
+        if (( ($(date +%s%N) - start) > 10000000000 )); then echo "$exe showed no window in 10 s" >&2; kill $pid; return 1; fi
+        sleep 0.002
+    done
     end=$(date +%s%N)
     sleep 0.3  # let the first paint finish before reading the memory
     rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
@@ -36,19 +41,25 @@ median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2
 
 : > /tmp/startup-app.txt
 : > /tmp/startup-bare.txt
-measure "$bare" '^bare-window$' > /dev/null  # warm the file cache for both
+: > /tmp/startup-text.txt
+measure "$bare" '^bare-window$' > /dev/null  # warm the file cache for all
+measure "$bare --text" '^bare-window$' > /dev/null
 measure "$app" '^Qorvi' > /dev/null
 for _ in $(seq "$rounds"); do
     measure "$bare" '^bare-window$' >> /tmp/startup-bare.txt
+    measure "$bare --text" '^bare-window$' >> /tmp/startup-text.txt
     measure "$app" '^Qorvi' >> /tmp/startup-app.txt
 done
 
-bare_ms=$(cut -d' ' -f1 /tmp/startup-bare.txt | median)
-app_ms=$(cut -d' ' -f1 /tmp/startup-app.txt | median)
-bare_kb=$(cut -d' ' -f2 /tmp/startup-bare.txt | median)
-app_kb=$(cut -d' ' -f2 /tmp/startup-app.txt | median)
-printf '| | start-up to mapped window (median of %d) | resident memory (median) |\n|---|---|---|\n' "$rounds"
-printf '| bare Qt window | %s ms | %s kB |\n' "$bare_ms" "$bare_kb"
-printf '| qorvi-calculator | %s ms | %s kB |\n' "$app_ms" "$app_kb"
-awk -v a="$app_ms" -v b="$bare_ms" -v am="$app_kb" -v bm="$bare_kb" \
-    'BEGIN { printf "| ratio | %.2f | %.2f |\n", a / b, am / bm }'
+ms() { cut -d' ' -f1 "$1" | median; }
+kb() { cut -d' ' -f2 "$1" | median; }
+bare_ms=$(ms /tmp/startup-bare.txt); bare_kb=$(kb /tmp/startup-bare.txt)
+text_ms=$(ms /tmp/startup-text.txt); text_kb=$(kb /tmp/startup-text.txt)
+app_ms=$(ms /tmp/startup-app.txt); app_kb=$(kb /tmp/startup-app.txt)
+printf '| | start-up to mapped window (median of %d) | resident memory (median) | time / bare | memory / bare |\n' "$rounds"
+printf '|---|---|---|---|---|\n'
+row() { awk -v n="$1" -v t="$2" -v m="$3" -v bt="$bare_ms" -v bm="$bare_kb" \
+    'BEGIN { printf "| %s | %s ms | %s kB | %.2f | %.2f |\n", n, t, m, t / bt, m / bm }'; }
+row "bare Qt window" "$bare_ms" "$bare_kb"
+row "bare Qt window with one line of Chinese (--text)" "$text_ms" "$text_kb"
+row "qorvi-calculator" "$app_ms" "$app_kb"

@@ -170,6 +170,13 @@ TEST(StrictToSingle, WholeTextMustBeANumber) {
     }
 }
 
+TEST(StrictToSingle, TinyNumbersUnderflowToZero) {
+    std::string tiny = "0." + std::string(58, '0') + "40970985";  // 4.1E-59
+    EXPECT_EQ(strictToSingle(tiny), 0.0f);
+    EXPECT_GT(strictToDouble(tiny), 0.0);
+    EXPECT_EQ(strictToSingle("1e-45"), std::numeric_limits<float>::denorm_min());
+}
+
 TEST(StrictToSingle, RoundsStraightToSingle) {
     // 16777217 lies half-way between two singles; the nearest even wins.
     EXPECT_EQ(strictToSingle("16777217"), 16777216.f);
