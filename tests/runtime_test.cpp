@@ -1,5 +1,4 @@
-// Conversion and formatting rules of the runtime, checked against values
-// recorded on the original platform.
+// Conversion and formatting rules of the runtime, table by table.
 
 #include "runtime/convert.h"
 #include "runtime/error.h"

@@ -75,8 +75,8 @@ namespace {
 constexpr char kAutoSizeProperty[] = "autoSize";
 constexpr char kSongFamily[] = "AR PL UMing CN";
 constexpr char kKaiFamily[] = "AR PL UKai CN";
-// Text boxes hold as much as the original ones did; longer texts are the
-// calculators' to refuse, not the box's to cut silently.
+// Text boxes hold 64K characters; texts the calculators cannot take are
+// theirs to refuse, not the box's to cut silently.
 constexpr int kTextBoxMaxLength = 65535;
 }  // namespace
 
