@@ -468,18 +468,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        MainWindowTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        MessageBoxTest t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
-}
+int main(int argc, char** argv) { return guitest::runTests<MainWindowTest, MessageBoxTest>(argc, argv); }
 
 #include "gui_main_test.moc"

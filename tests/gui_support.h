@@ -101,6 +101,16 @@ private:
     std::unique_ptr<ModalWatchdog> watchdog_;
 };
 
+// Runs the test classes in order under one application; fails if any failed.
+template <typename... Tests>
+int runTests(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int status = 0;
+    auto run = [&](auto test) { status |= QTest::qExec(&test, argc, argv); };
+    (run(Tests{}), ...);
+    return status;
+}
+
 inline QList<QWidget*> visibleTopLevels(const QString& name) {
     QList<QWidget*> out;
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -367,22 +367,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    int status = 0;
-    {
-        Form4Test t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        Form2Test t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
-        Form3Test t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    return status;
-}
+int main(int argc, char** argv) { return guitest::runTests<Form4Test, Form2Test, Form3Test>(argc, argv); }
 
 #include "gui_windows_test.moc"
