@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Start-up time and resident memory of the calculator beside a bare Qt
 # Widgets window, measured in one run under the same virtual X server:
-# from starting the executable to its window being mapped (polled with
-# xdotool), and the resident set size once it is shown.
+# from starting the executable to the X server mapping its window, and the
+# resident set size once the window is painted.
 # Usage: bench/startup.sh [build-dir] [rounds]
 set -euo pipefail
 build=${1:-build}
 rounds=${2:-15}
 app="$build/app/qorvi-calculator"
 bare="$build/bench/bare-window"
+probe="$build/bench/startup-probe"
 
 # A display number of its own: Xvfb picks a free one and writes it to fd 3.
 exec 3< <(Xvfb -displayfd 1 -noreset -screen 0 1024x768x24 -dpi 96 -nolisten tcp 2> /dev/null)
@@ -18,37 +19,23 @@ trap 'kill $xvfb 2> /dev/null' EXIT
 export DISPLAY=:$number
 for _ in $(seq 100); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.05; done
 
-# Prints "milliseconds-to-map resident-kB" for one start of the program.
-measure() {
-    local exe=$1 name=$2
-    local start end pid rss
-    start=$(date +%s%N)
-    $exe > /dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --name "$name" > /dev/null 2>&1; do
-        if ! kill -0 $pid 2> /dev/null; then echo "$exe ended before showing its window" >&2; return 1; fi
-        if (( ($(date +%s%N) - start) > 10000000000 )); then echo "$exe showed no window in 10 s" >&2; kill $pid; return 1; fi
-        sleep 0.002
-    done
-    end=$(date +%s%N)
-    sleep 0.3  # let the first paint finish before reading the memory
-    rss=$(awk '/VmRSS/ {print $2}' /proc/$pid/status)
-    kill $pid; wait $pid 2> /dev/null || true
-    echo "$(( (end - start) / 1000000 )) $rss"
-}
+# Prints "milliseconds-to-map resident-kB" for one start of the program:
+# startup-probe watches the X server for the map and reads VmRSS once the
+# first paint has settled.
+measure() { "$probe" "$@"; }
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
 : > /tmp/startup-app.txt
 : > /tmp/startup-bare.txt
 : > /tmp/startup-text.txt
-measure "$bare" '^bare-window$' > /dev/null  # warm the file cache for all
-measure "$bare --text" '^bare-window$' > /dev/null
-measure "$app" '^Qorvi' > /dev/null
+measure "$bare" > /dev/null  # warm the file cache for all
+measure "$bare" --text > /dev/null
+measure "$app" > /dev/null
 for _ in $(seq "$rounds"); do
-    measure "$bare" '^bare-window$' >> /tmp/startup-bare.txt
-    measure "$bare --text" '^bare-window$' >> /tmp/startup-text.txt
-    measure "$app" '^Qorvi' >> /tmp/startup-app.txt
+    measure "$bare" >> /tmp/startup-bare.txt
+    measure "$bare" --text >> /tmp/startup-text.txt
+    measure "$app" >> /tmp/startup-app.txt
 done
 
 ms() { cut -d' ' -f1 "$1" | median; }
@@ -59,7 +46,7 @@ app_ms=$(ms /tmp/startup-app.txt); app_kb=$(kb /tmp/startup-app.txt)
 printf '| | start-up to mapped window (median of %d) | resident memory (median) | time / bare | memory / bare |\n' "$rounds"
 printf '|---|---|---|---|---|\n'
 row() { awk -v n="$1" -v t="$2" -v m="$3" -v bt="$bare_ms" -v bm="$bare_kb" \
-    'BEGIN { printf "| %s | %s ms | %s kB | %.2f | %.2f |\n", n, t, m, t / bt, m / bm }'; }
+    'BEGIN { printf "| %s | %.1f ms | %s kB | %.2f | %.2f |\n", n, t, m, t / bt, m / bm }'; }
 row "bare Qt window" "$bare_ms" "$bare_kb"
 row "bare Qt window with one line of Chinese (--text)" "$text_ms" "$text_kb"
 row "qorvi-calculator" "$app_ms" "$app_kb"

@@ -1,6 +1,11 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QResource>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,7 +78,10 @@ public:
 
 namespace {
 constexpr char kAutoSizeProperty[] = "autoSize";
-constexpr char kSongFamily[] = "AR PL UMing CN";
+// The program's own cut of AR PL UMing CN (ui/fonts/make_song_font.py);
+// whatever it lacks comes from the installed face.
+constexpr char kSongFamily[] = "Qorvi Song";
+constexpr char kInstalledSongFamily[] = "AR PL UMing CN";
 constexpr char kKaiFamily[] = "AR PL UKai CN";
 // Text boxes hold 64K characters; texts the calculators cannot take are
 // theirs to refuse, not the box's to cut silently.
@@ -116,8 +124,33 @@ QFont kaiFont(double pointSize) {
     return f;
 }
 
+// The face is used in place from the program's uncompressed resources.
+static void registerSongFace() {
+    static const bool registered = [] {
+        QResource face(QStringLiteral(":/qorvi/song.ttf"));
+        QByteArray data =
+            face.compressionAlgorithm() == QResource::NoCompression
+                ? QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size())
+                : face.uncompressedData();
+        QFont::insertSubstitution(QString::fromLatin1(kSongFamily),
+                                  QString::fromLatin1(kInstalledSongFamily));
+        return QFontDatabase::addApplicationFontFromData(data) >= 0;
+    }();
+    (void)registered;
+}
+
+QIcon rawIcon(const QString& resource, int size) {
+    QResource pixels(resource);
+    const QByteArray data = pixels.uncompressedData();
+    if (data.size() != qsizetype(size) * size * 4) return {};
+    const QImage image(reinterpret_cast<const uchar*>(data.constData()), size, size,
+                       QImage::Format_RGBA8888);
+    return QIcon(QPixmap::fromImage(image));  // copies the pixels
+}
+
 void setupApplicationLook() {
     QApplication::setStyle(new CalculatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    registerSongFace();
     QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));
     QFont::insertSubstitution(QStringLiteral("华文行楷"), QString::fromLatin1(kKaiFamily));
     QApplication::setFont(songFont(9.0));

@@ -3,6 +3,7 @@
 // one device-independent pixel), captions, fonts, object names.
 
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -75,6 +76,10 @@ QFont kaiFont(double pointSize);         // 华文行楷
 
 // The look every window starts with: the Fusion style and the default font.
 void setupApplicationLook();
+// A window icon stored as size x size raw RGBA pixels in the resources.
+QIcon rawIcon(const QString& resource, int size);
+inline QIcon calculatorIcon() { return rawIcon(QStringLiteral(":/qorvi/calculator.rgba"), 32); }
+inline QIcon geometryIcon() { return rawIcon(QStringLiteral(":/qorvi/geometry.rgba"), 32); }
 
 // Sets a label's caption; a label that sizes itself then fits its new text.
 void setCaption(QLabel* label, const QString& caption);

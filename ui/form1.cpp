@@ -7,7 +7,6 @@
 #include "ui/controls.h"
 
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,7 +20,7 @@ std::string toUtf8(const QString& s) { return s.toStdString(); }
 
 Form1::Form1(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form1", QStringLiteral("Qorvi数学计算器 V2.54 "), 7440, 6210);
-    setWindowIcon(QIcon(QStringLiteral(":/qorvi/calculator.png")));
+    setWindowIcon(calculatorIcon());
     placeWindow(this, 2295, 1770);
     buildControls();
     setTabOrder();

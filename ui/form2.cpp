@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,14 +46,14 @@ QComboBox* optionBox(ControlBuilder& b, QWidget* parent, const char* name, Twips
 
 Form2::Form2(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form2", QStringLiteral("几何计算"), 7275, 5025);
-    setWindowIcon(QIcon(QStringLiteral(":/qorvi/geometry.png")));
+    setWindowIcon(geometryIcon());
     placeWindow(this, 2460, 2865);
 
     ControlBuilder b(this);
     QWidget* w = this;
-    auto text = [&](int n, Twips place, QWidget* parent = nullptr) {
+    auto text = [&](int n, Twips place, QWidget* frame = nullptr) {
         std::string name = "Text" + std::to_string(n);
-        text_[static_cast<size_t>(n)] = b.textBox(parent ? parent : w, name.c_str(), place);
+        text_[static_cast<size_t>(n)] = b.textBox(frame ? frame : w, name.c_str(), place);
         return text_[static_cast<size_t>(n)];
     };
 

@@ -3,14 +3,13 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QListWidget>
 
 namespace ui {
 
 Form3::Form3(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form3", QStringLiteral("关于常数"), 6960, 4425);
-    setWindowIcon(QIcon(QStringLiteral(":/qorvi/geometry.png")));
+    setWindowIcon(geometryIcon());
     placeWindow(this, 2775, 3180);
 
     ControlBuilder b(this);

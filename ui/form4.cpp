@@ -2,7 +2,6 @@
 #include "ui/controls.h"
 #include "ui/forms.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,7 +10,7 @@ namespace ui {
 
 Form4::Form4(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form4", QStringLiteral("关于阶乘和乘方"), 4680, 2595);
-    setWindowIcon(QIcon(QStringLiteral(":/qorvi/calculator.png")));
+    setWindowIcon(calculatorIcon());
 
     ControlBuilder b(this);
     b.label(this, "Label1", QStringLiteral("阶乘:"), {120, 360, 735, 255});

@@ -1,7 +1,6 @@
 #include "ui/controls.h"
 #include "ui/forms.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 
@@ -9,7 +8,7 @@ namespace ui {
 
 Form5::Form5(QWidget* parent) : FormWindow(parent) {
     setupWindow(this, "Form5", QStringLiteral("关于"), 4680, 3360);
-    setWindowIcon(QIcon(QStringLiteral(":/qorvi/calculator.png")));
+    setWindowIcon(calculatorIcon());
 
     ControlBuilder b(this);
     QLabel* image = b.label(this, "Image1", QString(), {120, 120, 1455, 1245});
