@@ -131,7 +131,7 @@ std::string patternFromDecimal(Decimal d, bool negative, int places) {
             digits.resize(static_cast<size_t>(keep));
             if (roundUp) {
                 if (digits.empty()) {
-                    digits = "1";
+                    digits.assign(1, '1');
                     x = -places;
                 } else if (incrementDigits(digits)) {
                     ++x;

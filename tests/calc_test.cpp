@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/test_names.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -67,6 +69,12 @@ struct Sequence {
 
 class KeySequence : public testing::TestWithParam<Sequence> {};
 
+void PrintTo(const Sequence& s, std::ostream* os) { *os << '"' << s.keys << '"'; }
+
+std::string sequenceName(const testing::TestParamInfo<Sequence>& info) {
+    return testnames::caseName(info.param.keys, info.index);
+}
+
 TEST_P(KeySequence, DisplayAfterEachKey) {
     Player p;
     EXPECT_EQ(p.play(GetParam().keys), GetParam().displays) << GetParam().keys;
@@ -89,34 +97,39 @@ INSTANTIATE_TEST_SUITE_P(Chains, KeySequence, testing::Values(
     Sequence{"1-2 + 1 =", {"1-2", "2"}, {}},
     Sequence{"100 * 100 =", {"100", "10000"}, {}},
     Sequence{"1 / 3 =", {"1", "0.333333333333333"}, {}},
-    Sequence{"2 / 3 * 3 =", {"2", "0.666666666666667", "2"}, {}}));
+    Sequence{"2 / 3 * 3 =", {"2", "0.666666666666667", "2"}, {}}),
+    sequenceName);
 
 INSTANTIATE_TEST_SUITE_P(AfterEquals, KeySequence, testing::Values(
     // "=" resets: the next operator takes the display as a new running value.
     Sequence{"5 + 3 = + 2 =", {"5", "8", "8", "10"}, {}},
     Sequence{"5 + 3 = 7 + 1 =", {"5", "8", "7", "8"}, {}},
     Sequence{"5 + 3 = =", {"5", "8", "8"}, {}},
-    Sequence{"1 + 2.00001 = + 1 =", {"1", "3.0", "3.0", "4"}, {}}));
+    Sequence{"1 + 2.00001 = + 1 =", {"1", "3.0", "3.0", "4"}, {}}),
+    sequenceName);
 
 INSTANTIATE_TEST_SUITE_P(DivisionByZero, KeySequence, testing::Values(
     Sequence{"6 / 0 =", {"6", "6"}, {"以零作除数"}},
     Sequence{"6 / 0 + 1 =", {"6", "6", "7"}, {"以零作除数"}},
     Sequence{"6 / '' =", {"6", "6"}, {"以零作除数"}},
-    Sequence{"0 / 0 =", {"0", "0"}, {"以零作除数"}}));
+    Sequence{"0 / 0 =", {"0", "0"}, {"以零作除数"}}),
+    sequenceName);
 
 INSTANTIATE_TEST_SUITE_P(Trim, KeySequence, testing::Values(
     Sequence{"1.00005 =", {"1.0"}, {}},
     Sequence{"1 + 2.00001 =", {"1", "3.0"}, {}},
     Sequence{"10000.00005 =", {"10000.00005"}, {}},
     Sequence{"60 cos", {"0.50"}, {}},
-    Sequence{"2 + 60 cos =", {"2", "0.50", "2.5"}, {}}));
+    Sequence{"2 + 60 cos =", {"2", "0.50", "2.5"}, {}}),
+    sequenceName);
 
 INSTANTIATE_TEST_SUITE_P(Refused, KeySequence, testing::Values(
     // A rejected text changes nothing: no state, no display.
     Sequence{"5 + 1a = 2 =", {"5", "1a", "7"}, {"数据非法"}},
     Sequence{"1e5 +", {"1e5"}, {"数据非法"}},
     // An exponent result fails the check when used again.
-    Sequence{"100000000 * 100000000 = +", {"100000000", "1E+16", "1E+16"}, {"数据非法"}}));
+    Sequence{"100000000 * 100000000 = +", {"100000000", "1E+16", "1E+16"}, {"数据非法"}}),
+    sequenceName);
 
 TEST(FourFunction, OverflowLeavesDisplayAndStateAsTheyWere) {
     Player p;

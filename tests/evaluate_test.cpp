@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/test_names.h"
+
 #include <cmath>
 #include <string>
 
@@ -13,7 +15,10 @@ using runtime::RuntimeError;
 
 namespace {
 
-std::string caseName(size_t index) { return "case" + std::to_string(index); }
+template <typename Case>
+std::string caseName(const testing::TestParamInfo<Case>& info) {
+    return testnames::caseName(info.param.expression, info.index);
+}
 
 struct ValueCase {
     std::string expression;
@@ -35,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(Grouping, EvaluatesTo, testing::Values(
     ValueCase{"2+3*4", 14}, ValueCase{"10-2*3", 4}, ValueCase{"2*3^2", 18},
     ValueCase{"9\\2%3", 1}, ValueCase{"1+7%4", 4}, ValueCase{"(1+2)*(3+4)", 21},
     ValueCase{"((((5))))", 5}, ValueCase{"100/10/5*2", 4}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(Signs, EvaluatesTo, testing::Values(
     ValueCase{"-2^2", 4}, ValueCase{"2^-1", 0.5f}, ValueCase{"2--3", 5},
@@ -43,25 +48,25 @@ INSTANTIATE_TEST_SUITE_P(Signs, EvaluatesTo, testing::Values(
     ValueCase{"sin(0)+1", 1}, ValueCase{"- 5", -5}, ValueCase{"2 - -3", 5},
     ValueCase{"3*-2", -6}, ValueCase{"-", 0}, ValueCase{"--5", 5}, ValueCase{"+-+5", -5},
     ValueCase{"2*(-3)", -6}, ValueCase{"(-3)*2", -6}, ValueCase{"(2)-(-3)", 5}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(IntegerOperators, EvaluatesTo, testing::Values(
     ValueCase{"-7%3", -1}, ValueCase{"7%-3", 1}, ValueCase{"7.5\\2", 4}, ValueCase{"2.5%2", 0},
     ValueCase{"6.5\\2", 3}, ValueCase{"-7\\2", -3}, ValueCase{"3.5%2", 0}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(FunctionsAndConstants, EvaluatesTo, testing::Values(
     ValueCase{"SIN(0)", 0}, ValueCase{"sqr(16)", 4}, ValueCase{"Sqr(2)", std::sqrt(2.f)},
     ValueCase{"cos(0)", 1}, ValueCase{"tan(0)", 0}, ValueCase{"sin(1)", static_cast<float>(std::sin(1.0))},
     ValueCase{"sqr(sqr(256))", 4}, ValueCase{"1e5", 100000}, ValueCase{"1,000", 1000},
     ValueCase{"2-2.01", 2.f - 2.01f}, ValueCase{"0.1+0.2", 0.1f + 0.2f}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(EmptyOperands, EvaluatesTo, testing::Values(
     ValueCase{"", 0}, ValueCase{"   ", 0}, ValueCase{"5*", 0}, ValueCase{"5+", 5},
     ValueCase{"()", 0}, ValueCase{"1 + 2", 3}, ValueCase{"  (1)  ", 1}, ValueCase{"*5", 0},
     ValueCase{"( )", 0}, ValueCase{"2^", 1}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ValueCase>);
 
 TEST(EvaluateExpr, SingleArithmeticShowsItsRoundingNoise) {
     float v = EvaluateExpr("2-2.01");
@@ -109,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Parentheses, RaisesError, testing::Values(
     ErrorCase{"(1)(2)", eval::kTooManyClosing, kEval, "Too many )s in '1)(2'"},
     ErrorCase{"( 1) (2 )", eval::kTooManyClosing, kEval, "Too many )s in '1) (2'"},
     ErrorCase{"5+(1)(2)", eval::kTooManyClosing, kEval, "Too many )s in '1)(2'"}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ErrorCase>);
 
 INSTANTIATE_TEST_SUITE_P(Constants, RaisesError, testing::Values(
     constantError("sin(pi)", "pi"), constantError("abs(1)", "abs(1)"),
@@ -118,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Constants, RaisesError, testing::Values(
     constantError("sin (1)", "sin (1)"), constantError("2*x", "x"),
     constantError("1(2)", "1(2)"), constantError("(1)2", "(1)2"),
     constantError("3+4e", "4e")),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ErrorCase>);
 
 INSTANTIATE_TEST_SUITE_P(Arithmetic, RaisesError, testing::Values(
     ErrorCase{"1/0", 11, kRuntime, "除数为零"}, ErrorCase{"0/0", 6, kRuntime, "溢出"},
@@ -129,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, RaisesError, testing::Values(
     ErrorCase{"-3e38-3e38", 6, kRuntime, "溢出"}, ErrorCase{"1/0.00000000000000000001/0.00000000000000000001", 6, kRuntime, "溢出"},
     ErrorCase{"10^39", 6, kRuntime, "溢出"}, ErrorCase{"3e9\\2", 6, kRuntime, "溢出"},
     ErrorCase{"0^-1", 5, kRuntime, "无效的过程调用或参数"}),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ErrorCase>);
 
 // The operand evaluated first decides which error wins.
 INSTANTIATE_TEST_SUITE_P(EvaluationOrder, RaisesError, testing::Values(
@@ -139,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(EvaluationOrder, RaisesError, testing::Values(
     ErrorCase{"x*(1/0)", 11, kRuntime, "除数为零"},
     ErrorCase{"(1/0)\\x", 11, kRuntime, "除数为零"},
     constantError("sqr(-1)+y", "y")),
-    [](const auto& info) { return caseName(info.index); });
+    caseName<ErrorCase>);
 
 TEST(EvaluateExpr, LengthLimit) {
     std::string ok(32766, '1');
