@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench screenshots fuzz sanitize package install clean
+.PHONY: all deps configure build session run test bench screenshots fuzz sanitize package install clean
 
 all: build
 
@@ -16,7 +16,12 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# The calculator is a desktop program: say so at once when there is no
+# display to show it on, rather than building first and letting Qt abort.
+session:
+	$(if $(or $(DISPLAY),$(WAYLAND_DISPLAY),$(QT_QPA_PLATFORM)),,$(error make run needs a desktop session: neither DISPLAY nor WAYLAND_DISPLAY is set))
+
+run: session build
 	$(BUILD_DIR)/app/qorvi-calculator
 
 test: build

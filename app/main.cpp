@@ -3,7 +3,26 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool isSet(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // Without a display Qt would abort with a page of plugin diagnostics.
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+        std::fputs("qorvi-calculator: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
+                   "start it from a desktop session\n",
+                   stderr);
+        return 1;
+    }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("qorvi-calculator"));
     ui::setupApplicationLook();

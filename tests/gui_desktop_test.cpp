@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QScreen>
 
 #include <memory>
 
@@ -99,6 +100,46 @@ private slots:
         // A box with its caption beside it is that caption's buddy.
         QCOMPARE(control<QLabel>(&lifecycle->main(), "Label3")->buddy(), control<QWidget>(&lifecycle->main(), "Text2"));
         QCOMPARE(control<QLabel>(lifecycle->geometry(), "Label26")->buddy(), control<QWidget>(lifecycle->geometry(), "Text15"));
+    }
+
+    // Run at 100 % and at 200 %, where the design's places would put the
+    // main and geometry windows partly beyond the screen.
+    void everyWindowIsWhollyOnItsScreen() {
+        // A window larger than the screen starts at its corner; the offscreen
+        // platform reports a one-pixel frame that it does not move with the
+        // window, so its corner may be a pixel or two inside.
+        constexpr int kFrameSlack = 2;
+        for (QWidget* window : windows()) {
+            const QRect area = window->screen()->availableGeometry();
+            const QRect r = window->frameGeometry();
+            if (r.width() <= area.width()) {
+                QVERIFY2(r.left() >= area.left() && r.right() <= area.right(), qPrintable(window->objectName()));
+            } else {
+                QVERIFY2(r.left() >= area.left() && r.left() <= area.left() + kFrameSlack, qPrintable(window->objectName()));
+            }
+            if (r.height() <= area.height()) {
+                QVERIFY2(r.top() >= area.top() && r.bottom() <= area.bottom(), qPrintable(window->objectName()));
+            } else {
+                QVERIFY2(r.top() >= area.top() && r.top() <= area.top() + kFrameSlack, qPrintable(window->objectName()));
+            }
+        }
+    }
+
+    void onScreenPositions() {
+        const QRect screen(0, 0, 640, 512);
+        struct Case {
+            QRect outer;
+            QPoint expected;
+        } cases[] = {
+            {{153, 118, 504, 446}, {136, 66}},  // the main window at 200 % on 1280 x 1024: pulled in
+            {{10, 10, 100, 100}, {10, 10}},     // already on the screen: kept
+            {{-20, -5, 100, 100}, {0, 0}},      // beyond the top-left: pulled in
+            {{300, 40, 700, 100}, {0, 40}},     // wider than the screen: its left edge
+            {{30, 300, 100, 600}, {30, 0}},     // taller than the screen: its top edge
+            {{600, 500, 640, 512}, {0, 0}},     // exactly the screen's size
+        };
+        for (const Case& c : cases) QCOMPARE(ui::onScreenPosition(c.outer, screen), c.expected);
+        QCOMPARE(ui::onScreenPosition({700, 600, 100, 100}, QRect(640, 0, 1280, 1024)), QPoint(700, 600));
     }
 
     void everyInputIsReachableByTab() {

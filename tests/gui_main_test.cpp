@@ -243,6 +243,33 @@ private slots:
         QCOMPARE(captionOf("ResultLabel"), QStringLiteral("结果为:"));
     }
 
+    void enterOnAFocusedButtonClicksIt() {
+        control<QLineEdit>(form1(), "ExprText")->setText(QStringLiteral("1+2"));
+        auto* evaluate = control<QPushButton>(form1(), "CmdEvaluate");
+        evaluate->setFocus();
+        QTest::keyClick(evaluate, Qt::Key_Return);
+        QCOMPARE(captionOf("ResultLabel"), QStringLiteral("结果是:  3"));
+        control<QLineEdit>(form1(), "ExprText")->setText(QStringLiteral("2*5"));
+        QTest::keyClick(evaluate, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(captionOf("ResultLabel"), QStringLiteral("结果是:  10"));
+
+        // The operator keys too: Enter on "+" completes like a click.
+        auto* display = control<QLineEdit>(form1(), "Text1");
+        display->setText(QStringLiteral("5"));
+        lifecycle->main().command1(1)->setFocus();
+        QTest::keyClick(lifecycle->main().command1(1), Qt::Key_Return);
+        display->setText(QStringLiteral("3"));
+        QTest::keyClick(lifecycle->main().command1(1), Qt::Key_Return);
+        QCOMPARE(display->text(), QStringLiteral("8"));
+
+        // With a modifier it is not a press of the button.
+        evaluate->setFocus();
+        control<QLineEdit>(form1(), "ExprText")->setText(QStringLiteral("7"));
+        QTest::keyClick(evaluate, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(captionOf("ResultLabel"), QStringLiteral("结果是:  10"));
+        QVERIFY(messages.messages.empty());
+    }
+
     void eachWindowOpensOnceAndComesToTheFront() {
         const char* const buttons[] = {"Command3", "Command10", "Command11", "Command12"};
         const char* const forms[] = {"Form2", "Form3", "Form4", "Form5"};
@@ -455,6 +482,26 @@ private slots:
         QCOMPARE(icon, QMessageBox::NoIcon);
         QCOMPARE(buttons, 1);
         QCOMPARE(boxParent, &parent);
+    }
+
+    // A short prompt still makes a box wide enough for its whole title.
+    void aBoxIsAsWideAsItsTitleNeeds() {
+        QWidget parent;
+        parent.show();
+        ui::BoxMessages boxes(&parent);
+        for (const char* prompt : {"溢出", "数据非法", "除数为零"}) {
+            int width = 0;
+            QTimer::singleShot(0, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                width = box->width();
+                box->button(QMessageBox::Ok)->click();
+            });
+            boxes.showMessage(prompt, "Qorvi计算器");
+            QVERIFY2(width >= ui::titleBarWidth(QStringLiteral("Qorvi计算器")), prompt);
+        }
+        // A longer title asks for more room.
+        QVERIFY(ui::titleBarWidth(QStringLiteral("Qorvi数学计算器")) > ui::titleBarWidth(QStringLiteral("Qorvi计算器")));
     }
 
     void anEscapingErrorIsShownNotFatal() {

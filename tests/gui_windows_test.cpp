@@ -351,6 +351,30 @@ private slots:
         QCOMPARE(clipboard(), QStringLiteral("299792458"));
     }
 
+    void clickingTheSelectedEntryCopiesItAgain() {
+        clickRow(8);
+        QCOMPARE(clipboard(), QStringLiteral("3.141592653589"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        clickRow(8);
+        QCOMPARE(clipboard(), QStringLiteral("3.141592653589"));
+        // Selected with the keys, then clicked: copied again as well.
+        QTest::keyClick(list(), Qt::Key_Down);
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        clickRow(9);
+        QCOMPARE(clipboard(), QStringLiteral("6.022045^23"));
+    }
+
+    void ctrlCCopiesTheValueTextAlone() {
+        clickRow(1);
+        QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+        QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QStringLiteral("299792458"));
+        list()->clearSelection();
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        QTest::keyClick(list(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QStringLiteral("kept"));
+    }
+
     void clearingTheSelectionCopiesNothing() {
         clickRow(2);
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));

@@ -1,22 +1,26 @@
 #include "ui/controls.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QIcon>
 #include <QImage>
-#include <QPixmap>
-#include <QResource>
-#include <QComboBox>
-#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
+#include <QPushButton>
+#include <QResource>
+#include <QScreen>
+#include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <QPushButton>
-#include <QStyleFactory>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -38,6 +42,17 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
 }
 
 QRect buttonCaptionRect(const QPushButton* button) { return button->rect().adjusted(2, 2, -2, -2); }
+
+void CaptionButton::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
 
 void CaptionButton::paintEvent(QPaintEvent* event) {
     QFontMetrics fm(font());
@@ -78,6 +93,17 @@ public:
 
 namespace {
 constexpr char kAutoSizeProperty[] = "autoSize";
+constexpr char kResultLineProperty[] = "resultLine";
+// The design's margin between a control and its container's edge (120
+// twips), and the smallest gap left before a neighbour.
+constexpr int kEdgeMargin = 8;
+constexpr int kNeighbourGap = 4;
+// A neighbour counts when it shares at least this many pixel rows with the
+// label: touching corners of the design do not stop a result.
+constexpr int kRowOverlap = 3;
+// Frame sizes until the window system tells the real ones: a title bar and
+// thin borders.
+constexpr QMargins kEstimatedFrame(4, 28, 4, 4);
 // The program's own cut of AR PL UMing CN (ui/fonts/make_song_font.py);
 // whatever it lacks comes from the installed face.
 constexpr char kSongFamily[] = "Qorvi Song";
@@ -106,6 +132,36 @@ void placeWindow(QWidget* window, int leftTwips, int topTwips) {
     QSize size = window->size();
     window->setGeometry(leftTwips / kTwipsPerPixel, topTwips / kTwipsPerPixel, size.width(),
                         size.height());
+    keepOnScreen(window);
+}
+
+QPoint onScreenPosition(const QRect& outer, const QRect& available) {
+    auto clamp = [](int start, int length, int areaStart, int areaLength) {
+        if (length >= areaLength) return areaStart;
+        return std::clamp(start, areaStart, areaStart + areaLength - length);
+    };
+    return {clamp(outer.x(), outer.width(), available.x(), available.width()),
+            clamp(outer.y(), outer.height(), available.y(), available.height())};
+}
+
+void keepOnScreen(QWidget* window) {
+    const QRect client = window->geometry();
+    const bool framed = window->isVisible() && window->frameGeometry() != client;
+    // A window the program did not place is the window system's to place:
+    // leave it until it has been placed and framed.
+    if (!window->testAttribute(Qt::WA_Moved) && !framed) return;
+    QScreen* screen = window->isVisible() ? window->screen() : QGuiApplication::screenAt(client.center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QMargins frame = kEstimatedFrame;
+    if (framed) {
+        const QRect outer = window->frameGeometry();
+        frame = QMargins(client.left() - outer.left(), client.top() - outer.top(),
+                         outer.right() - client.right(), outer.bottom() - client.bottom());
+    }
+    const QRect outer = client.marginsAdded(frame);
+    const QPoint place = onScreenPosition(outer, screen->availableGeometry());
+    if (place != outer.topLeft()) window->move(window->pos() + (place - outer.topLeft()));
 }
 
 QFont songFont(double pointSize) {
@@ -170,9 +226,67 @@ void setBuddies(QWidget* window, std::initializer_list<Buddy> buddies) {
     }
 }
 
+namespace {
+
+// The widest the label may be: up to the nearest control to its right that
+// shares its row, or to its container's edge.
+int roomToTheRight(QLabel* label) {
+    QWidget* window = label->window();
+    QWidget* parent = label->parentWidget();
+    const QRect me(label->mapTo(window, QPoint()), label->size());
+    int right = parent->mapTo(window, QPoint(parent->width() - kEdgeMargin, 0)).x();
+    for (QWidget* other : window->findChildren<QWidget*>()) {
+        // The window's controls: children of the window or of one of its frames.
+        QWidget* container = other->parentWidget();
+        const bool control = container == window || qobject_cast<QGroupBox*>(container);
+        if (!control || other == label || other->isHidden() || other->isAncestorOf(label)) continue;
+        const QRect r(other->mapTo(window, QPoint()), other->size());
+        const int shared = std::min(r.bottom(), me.bottom()) - std::max(r.top(), me.top()) + 1;
+        if (shared >= kRowOverlap && r.left() > me.left()) right = std::min(right, r.left() - kNeighbourGap);
+    }
+    return std::max(0, right - me.left());
+}
+
+void fitResultLine(QLabel* label) {
+    if (label->property(kAutoSizeProperty).toBool()) {
+        const int room = roomToTheRight(label);
+        if (label->width() > room) label->resize(room, label->height());
+    }
+    const bool cut = label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width();
+    label->setToolTip(cut ? wrappedForTip(label->text()) : QString());
+}
+
+int columnsOf(QChar c) { return c.unicode() >= 0x1100 ? 2 : 1; }
+
+}  // namespace
+
+QString wrappedForTip(const QString& text, int columns) {
+    QString out;
+    out.reserve(text.size() + text.size() / std::max(1, columns / 2) + 1);
+    int used = 0;
+    for (QChar c : text) {
+        const int w = columnsOf(c);
+        if (used > 0 && used + w > columns) {
+            out += QLatin1Char('\n');
+            used = 0;
+        }
+        out += c;
+        used += w;
+    }
+    return out;
+}
+
 void setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
     if (label->property(kAutoSizeProperty).toBool()) label->adjustSize();
+    if (label->property(kResultLineProperty).toBool()) fitResultLine(label);
+}
+
+void makeResultLine(QLabel* label) {
+    label->setProperty(kResultLineProperty, true);
+    label->setWordWrap(false);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    setCaption(label, label->text());
 }
 
 void ControlBuilder::place(QWidget* control, QWidget* parent, const char* name, Twips t) {

@@ -34,12 +34,14 @@ protected:
 
 // A button whose caption wraps onto further lines when it is wider than the
 // button, as the design's tall narrow buttons expect ("转" over "换").
+// Enter and Return click the focused button, as Space does.
 class CaptionButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The text area a button leaves for its caption.
@@ -70,6 +72,14 @@ void setupWindow(QWidget* window, const char* name, const QString& title, int wi
                  int heightTwips);
 void placeWindow(QWidget* window, int leftTwips, int topTwips);
 
+// Moves the window, with its frame, wholly onto the available area of its
+// screen; a window larger than that area goes to the area's top-left corner.
+// The frame's size is the window system's once the window is shown, an
+// estimate before.
+void keepOnScreen(QWidget* window);
+// Where keepOnScreen puts a window whose frame has the given outer rectangle.
+QPoint onScreenPosition(const QRect& outer, const QRect& available);
+
 // Fonts of the design, mapped to the free faces installed with the program.
 QFont songFont(double pointSize = 9.0);  // 宋体
 QFont kaiFont(double pointSize);         // 华文行楷
@@ -83,6 +93,15 @@ inline QIcon geometryIcon() { return rawIcon(QStringLiteral(":/qorvi/geometry.rg
 
 // Sets a label's caption; a label that sizes itself then fits its new text.
 void setCaption(QLabel* label, const QString& caption);
+
+// Makes the label a result line: its caption stays on one line, which grows
+// (for a label that sizes itself) at most up to the next control to its
+// right or its container's edge and is cut there; a cut caption is shown
+// whole in the label's tool tip, and the caption can be selected and copied.
+void makeResultLine(QLabel* label);
+// The caption broken into lines of at most `columns` columns (a Chinese
+// character counting two), for a tool tip.
+QString wrappedForTip(const QString& text, int columns = 80);
 
 // Gives named controls of the window their accessible names (for input
 // boxes without a caption of their own beside them, and for buttons whose

@@ -121,7 +121,7 @@ void Form1::buildControls() {
     connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    for (QLabel* result : {Label11, Label14}) result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* result : {ResultLabel, Label6, Label11, Label14}) makeResultLine(result);
     connect(Command3, &QPushButton::clicked, this, &Form1::geometryRequested);
     connect(Command10, &QPushButton::clicked, this, &Form1::constantsRequested);
     connect(Command11, &QPushButton::clicked, this, &Form1::factorialRequested);

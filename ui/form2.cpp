@@ -123,6 +123,8 @@ Form2::Form2(QWidget* parent) : FormWindow(parent) {
     QPushButton* command6 = b.button(w, "Command6", q("计算"), {6240, 3960, 975, 375});
     Label27 = b.label(w, "Label27", q("结果为:"), {3360, 4440, 630, 180}, true);
 
+    for (QLabel* result : {Label5, Label13, Label18, Label21, Label27}) makeResultLine(result);
+
     QWidget* const order[] = {Combo1,  box(1),  box(2),   box(3),   command1, box(4), box(5),
                               box(6),  box(7),  box(8),   box(9),   command2, box(10), box(11),
                               command3, Combo2, box(12),  command4, box(13),  command5, Combo3,

@@ -3,6 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 
 namespace ui {
@@ -16,8 +17,34 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
     b.label(this, "Label1", QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"), {120, 120, 6735, 255});
     List1 = b.listBox(this, "List1", {120, 480, 6735, 3840});
     nameControls(this, {{"List1", "常数列表"}});
-    connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::List1_Click);
+    // Selecting an entry copies it, and so does clicking the entry that is
+    // already selected: the user may have copied something else meanwhile.
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::selectionChanged);
+    connect(List1, &QListWidget::itemClicked, this, &Form3::itemClicked);
+    List1->installEventFilter(this);
+    List1->viewport()->installEventFilter(this);
     Form_Load();
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        copiedByThisPress_ = false;  // the press may select an entry, and copy it
+    } else if (watched == List1 && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        List1_Click();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+void Form3::selectionChanged() {
+    copiedByThisPress_ = true;
+    List1_Click();
+}
+
+void Form3::itemClicked() {
+    if (!copiedByThisPress_) List1_Click();
+    copiedByThisPress_ = false;
 }
 
 void Form3::Form_Load() {

@@ -25,7 +25,7 @@ Form4::Form4(QWidget* parent) : FormWindow(parent) {
     b.label(this, "Label6", QStringLiteral("次方"), {2880, 1800, 360, 180}, true);
     QPushButton* command2 = b.button(this, "Command2", QStringLiteral("计算"), {3360, 1680, 1215, 375});
     Label7 = b.label(this, "Label7", QStringLiteral("结果为:"), {120, 2160, 630, 180}, true);
-    for (QLabel* result : {Label3, Label7}) result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* result : {Label3, Label7}) makeResultLine(result);
 
     QWidget::setTabOrder(Text1, command1);
     QWidget::setTabOrder(command1, Text2);

@@ -1,10 +1,31 @@
 #include "ui/form_window.h"
 
+#include "ui/controls.h"
+
 #include <QCloseEvent>
+#include <QTimer>
 
 namespace ui {
 
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    keepOnScreen(this);
+    // The window system places a new window and adds its frame after the
+    // show: look again when it moves the window into its frame, and once
+    // more a moment later.
+    placing_ = true;
+    QTimer::singleShot(kPlacingTime, this, [this] {
+        keepOnScreen(this);
+        placing_ = false;
+    });
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (placing_) keepOnScreen(this);
+}
 
 void FormWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);

@@ -22,12 +22,18 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Once shown, and framed by the window system, the window is moved
+    // wholly onto its screen if it is not.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // Runs a handler; an error escaping it is shown, never ends the program.
     void handle(const std::function<void()>& handler) { runHandler(messages(), handler); }
 
 private:
     BoxMessages boxes_{this};
     runtime::MessageSink* sink_ = nullptr;
+    static constexpr int kPlacingTime = 300;  // ms
+    bool placing_ = false;
 };
 
 }  // namespace ui

@@ -65,13 +65,22 @@ public:
     explicit Form3(QWidget* parent = nullptr);
 
 public slots:
+    // Copies the selected entry's value text (nothing when none is selected).
     void List1_Click();
+
+protected:
+    // Ctrl+C in the list copies the value text alone; a mouse press is
+    // watched to tell a click on the entry already selected.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
+    void selectionChanged();
+    void itemClicked();
 
     constants::Tables tables_;
     QListWidget* List1 = nullptr;
+    bool copiedByThisPress_ = false;
 };
 
 // 关于阶乘和乘方: factorial and power.

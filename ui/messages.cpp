@@ -2,8 +2,14 @@
 
 #include "runtime/error.h"
 
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QString>
+
+#include <algorithm>
 
 #include <exception>
 #include <new>
@@ -16,9 +22,35 @@ QString fromUtf8(std::string_view s) {
 }
 }  // namespace
 
+int titleBarWidth(const QString& title) {
+    // Title bars draw in their own, often bold and larger, font: measure in
+    // a bold face of at least 11 points, and leave room for the window
+    // icon and three buttons with their margins.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    if (font.pointSizeF() < 11) font.setPointSizeF(11);
+    constexpr int kIconAndButtons = 4 * 28 + 2 * 16;
+    return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
+}
+
+void prepareBox(QMessageBox& box, const QString& prompt, const QString& title) {
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    box.setStandardButtons(QMessageBox::Ok);
+    // QMessageBox sizes itself to its text when shown; a spacer across its
+    // grid is the width it keeps to whatever the text.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const QMargins m = grid->contentsMargins();
+        const int width = std::max(0, titleBarWidth(title) - m.left() - m.right());
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
 void BoxMessages::showMessage(std::string_view prompt, std::string_view title) {
-    QMessageBox box(QMessageBox::NoIcon, fromUtf8(title), fromUtf8(prompt), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(parent_);
+    prepareBox(box, fromUtf8(prompt), fromUtf8(title));
     box.exec();
 }
 

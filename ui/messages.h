@@ -5,6 +5,8 @@
 
 #include <functional>
 
+class QMessageBox;
+class QString;
 class QWidget;
 
 namespace ui {
@@ -19,6 +21,12 @@ public:
 private:
     QWidget* parent_;
 };
+
+// The width a box needs so that the window manager can show its whole
+// title beside the title bar's icon and buttons.
+int titleBarWidth(const QString& title);
+// Builds the box the running program shows for a message (not yet shown).
+void prepareBox(QMessageBox& box, const QString& prompt, const QString& title);
 
 // Runs a handler's logic. An error that escapes it is shown as a box with
 // its description, so no handler ends the program.
