@@ -64,6 +64,19 @@ TEST(GeneralText, DoubleFifteenDigits) {
     for (const auto& c : cases) EXPECT_EQ(generalText(c.value), c.text) << c.value;
 }
 
+// Exponents below ten in magnitude take a leading zero; ten and beyond do
+// not ("1E+09", "1E+10", "1E-10").
+TEST(GeneralText, ExponentDigitsAroundTen) {
+    EXPECT_EQ(generalText(1e9f), "1E+09");
+    EXPECT_EQ(generalText(1e10f), "1E+10");
+    EXPECT_EQ(generalText(-2.5e10f), "-2.5E+10");
+    EXPECT_EQ(generalText(1e-9f), "1E-09");
+    EXPECT_EQ(generalText(1e-10f), "1E-10");
+    EXPECT_EQ(generalText(1.23456789012345e-9), "1.23456789012345E-09");
+    EXPECT_EQ(generalText(1.23456789012345e-10), "1.23456789012345E-10");
+    EXPECT_EQ(signBlankText(1.23456789012345e-10), " 1.23456789012345E-10");
+}
+
 struct SingleText {
     float value;
     const char* text;
@@ -146,49 +159,19 @@ TEST(LeadingNumericPrefix, BeyondTheDoubleRangeIsAnOverflow) {
     EXPECT_EQ(errorNumberOf([] { leadingNumericPrefix("1e99999999999999999999"); }), 6);
 }
 
-struct StrictCaseForRadix {
-    const char* text;
-    float value;
-    int error;
-};
-
-// "&H" and "&O" take digits of either letter case and stop at the first
-// digit beyond their base; the strict rule refuses such a digit.
-TEST(RadixPrefixes, LetterCaseAndDigitsBeyondTheBase) {
-    const PrefixCase prefix[] = {
-        {"&hff", 255},  {"&HFF", 255},  {"&HfF", 255}, {"&hAb", 171}, {"&o17", 15},
-        {"&O78", 7},    {"&O8", 0},     {"&H1G", 1},   {"&O19", 1},   {"&HG", 0},
-    };
-    for (const auto& c : prefix) EXPECT_DOUBLE_EQ(leadingNumericPrefix(c.text), c.value) << c.text;
-
-    const StrictCaseForRadix strict[] = {
-        {"&hff", 255, 0}, {"&Hab", 171, 0}, {"&HAB", 171, 0}, {"&o17", 15, 0},
-        {"&O78", 0, 13},  {"&O8", 0, 13},   {"&H1G", 0, 13},  {"&O19", 0, 13},
-    };
-    for (const auto& c : strict) {
-        int error = errorNumberOf([&] { EXPECT_EQ(strictToSingle(c.text), c.value) << c.text; });
-        EXPECT_EQ(error, c.error) << c.text;
-    }
-}
-
-// Exponents below ten in magnitude take a leading zero; ten and beyond do
-// not ("1E+09", "1E+10", "1E-10").
-TEST(GeneralText, ExponentDigitsAroundTen) {
-    EXPECT_EQ(generalText(1e9f), "1E+09");
-    EXPECT_EQ(generalText(1e10f), "1E+10");
-    EXPECT_EQ(generalText(-2.5e10f), "-2.5E+10");
-    EXPECT_EQ(generalText(1e-9f), "1E-09");
-    EXPECT_EQ(generalText(1e-10f), "1E-10");
-    EXPECT_EQ(generalText(1.23456789012345e-9), "1.23456789012345E-09");
-    EXPECT_EQ(generalText(1.23456789012345e-10), "1.23456789012345E-10");
-    EXPECT_EQ(signBlankText(1.23456789012345e-10), " 1.23456789012345E-10");
-}
-
 struct StrictCase {
     const char* text;
     float value;
     int error;
 };
+
+template <size_t N>
+void expectStrictSingles(const StrictCase (&cases)[N]) {
+    for (const auto& c : cases) {
+        int error = errorNumberOf([&] { EXPECT_EQ(strictToSingle(c.text), c.value) << c.text; });
+        EXPECT_EQ(error, c.error) << c.text;
+    }
+}
 
 TEST(StrictToSingle, WholeTextMustBeANumber) {
     const StrictCase cases[] = {
@@ -201,10 +184,23 @@ TEST(StrictToSingle, WholeTextMustBeANumber) {
         {"3.4028235e38", std::numeric_limits<float>::max(), 0},
         {"&HFFFF", -1, 0},   {"&O", 0, 13},      {"\t5", 0, 13},
     };
-    for (const auto& c : cases) {
-        int error = errorNumberOf([&] { EXPECT_EQ(strictToSingle(c.text), c.value) << c.text; });
-        EXPECT_EQ(error, c.error) << c.text;
-    }
+    expectStrictSingles(cases);
+}
+
+// "&H" and "&O" take digits of either letter case and stop at the first
+// digit beyond their base; the strict rule refuses such a digit.
+TEST(RadixPrefixes, LetterCaseAndDigitsBeyondTheBase) {
+    const PrefixCase prefix[] = {
+        {"&hff", 255},  {"&HFF", 255},  {"&HfF", 255}, {"&hAb", 171}, {"&o17", 15},
+        {"&O78", 7},    {"&O8", 0},     {"&H1G", 1},   {"&O19", 1},   {"&HG", 0},
+    };
+    for (const auto& c : prefix) EXPECT_DOUBLE_EQ(leadingNumericPrefix(c.text), c.value) << c.text;
+
+    const StrictCase strict[] = {
+        {"&hff", 255, 0}, {"&Hab", 171, 0}, {"&HAB", 171, 0}, {"&o17", 15, 0},
+        {"&O78", 0, 13},  {"&O8", 0, 13},   {"&H1G", 0, 13},  {"&O19", 0, 13},
+    };
+    expectStrictSingles(strict);
 }
 
 TEST(StrictToSingle, TinyNumbersUnderflowToZero) {
