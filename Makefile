@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build session run test bench screenshots fuzz sanitize package install clean
+.PHONY: all deps configure build session run test bench screenshots cross-test fuzz sanitize package install clean
 
 all: build
 
@@ -37,6 +37,11 @@ package: build
 	cd $(BUILD_DIR) && cpack
 	desktop-file-validate app/desktop/qorvi-calculator.desktop
 
+# The logic built for i686 and arm64 (cross compilers, qemu-user) and run
+# on amd64 with and without FMA: every build must give the same answers.
+cross-test:
+	scripts/cross-test
+
 fuzz:
 	scripts/fuzz
 
@@ -44,4 +49,4 @@ sanitize:
 	scripts/sanitize
 
 clean:
-	rm -rf $(BUILD_DIR) build-fuzz build-sanitize
+	rm -rf $(BUILD_DIR) build-fuzz build-sanitize build-cross

@@ -44,6 +44,19 @@ const std::string kUnbalanced = std::string(32766, '(');
 const std::string kConstantError = "1+" + std::string(32763, 'x');
 const std::string kTooLong = std::string(32767, '1');
 
+// Powers whose exact values lie halfway between two singles (4097^2 is
+// 2^24 + 8193): every one is computed exactly, none from the C library.
+std::string midpointPowers() {
+    std::string out = "0";
+    for (int m = 4097; out.size() + 8 <= 32766; m += 2) out += "+" + std::to_string(m) + "^2";
+    return out;
+}
+const std::string kMidpointPowers = midpointPowers();
+// Fifth powers that are single midpoints themselves, over and over.
+const std::string kRepeatedHardPowers = "0" + repeat("+27^5+29^5+31^5", 2184);
+const std::string kFractionalPowers = "1" + repeat("+1.37^2.5", 3276);
+const std::string kNestedTangents = repeat("tan(", 6553) + "1" + std::string(6553, ')');
+
 }  // namespace
 
 BENCHMARK_CAPTURE(evaluate, everyday_2x_3_plus_4, std::string("2*(3+4)"));
@@ -57,6 +70,10 @@ BENCHMARK_CAPTURE(evaluate, worst_product_16383_terms, kProducts);
 BENCHMARK_CAPTURE(evaluate, worst_mixed_operators, kMixed);
 BENCHMARK_CAPTURE(evaluate, worst_decimal_sum, kDecimalSum);
 BENCHMARK_CAPTURE(evaluate, worst_function_sum, kFunctionSum);
+BENCHMARK_CAPTURE(evaluate, worst_exact_midpoint_powers, kMidpointPowers);
+BENCHMARK_CAPTURE(evaluate, worst_repeated_hard_powers, kRepeatedHardPowers);
+BENCHMARK_CAPTURE(evaluate, worst_fractional_powers, kFractionalPowers);
+BENCHMARK_CAPTURE(evaluate, worst_nested_tangents, kNestedTangents);
 BENCHMARK_CAPTURE(evaluate, worst_right_nested_sums, kRightNested);
 BENCHMARK_CAPTURE(evaluate, worst_blanks, kBlanks);
 BENCHMARK_CAPTURE(evaluate, worst_blanked_sum, kBlankedSum);

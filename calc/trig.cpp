@@ -3,6 +3,7 @@
 #include "bignum/check.h"
 #include "calc/four_function.h"
 #include "runtime/convert.h"
+#include "runtime/elementary.h"
 #include "runtime/error.h"
 #include "runtime/format.h"
 
@@ -33,7 +34,9 @@ std::optional<std::string> trigKey(TrigFunction f, std::string_view display,
     std::optional<double> x = readDegrees(display, messages);
     if (!x) return std::nullopt;
     double r = degreesToRadians(*x);
-    double value = f == TrigFunction::Tan ? std::tan(r) : f == TrigFunction::Cos ? std::cos(r) : std::sin(r);
+    using runtime::Elementary;
+    const Elementary e = f == TrigFunction::Tan ? Elementary::Tan : f == TrigFunction::Cos ? Elementary::Cos : Elementary::Sin;
+    double value = runtime::exactFunction(e, r);
     return TrimZeroRun(runtime::generalText(value));
 }
 

@@ -1,6 +1,7 @@
 #include "eval/evaluate.h"
 
 #include "runtime/convert.h"
+#include "runtime/elementary.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -57,14 +58,24 @@ std::string_view trimBlanks(std::string_view s) {
     return s.substr(b, e - b + 1);
 }
 
+// The test after "*", "/", "+", "-" and a sign: a result beyond the single
+// range, or an invalid operation, is an overflow.
 float checkedSingle(double value) {
     if (std::isnan(value)) throw RuntimeError(runtime::kOverflow);
     return runtime::roundToSingle(value);
 }
 
+// A function's or a power's result is rounded to single without that test:
+// an infinity goes on to the next step, which reports it if it is checked
+// there. Only an invalid result (not a number) is refused at once.
+float untestedSingle(float value) {
+    if (std::isnan(value)) throw RuntimeError(runtime::kOverflow);
+    return value;
+}
+
 float combine(char op, float a, float b) {
     switch (op) {
-    case '^': return checkedSingle(runtime::power(a, b));
+    case '^': return untestedSingle(runtime::powerToSingle(a, b));
     case '*': return checkedSingle(static_cast<double>(a) * b);
     case '/':
         if (b == 0) throw RuntimeError(a != 0 ? runtime::kDivisionByZero : runtime::kOverflow);
@@ -89,13 +100,15 @@ float combine(char op, float a, float b) {
 enum class Function : uint8_t { Sin, Cos, Tan, Sqr };
 
 float applyFunction(Function f, float x) {
+    using runtime::Elementary;
     switch (f) {
-    case Function::Sin: return checkedSingle(std::sin(static_cast<double>(x)));
-    case Function::Cos: return checkedSingle(std::cos(static_cast<double>(x)));
-    case Function::Tan: return checkedSingle(std::tan(static_cast<double>(x)));
+    case Function::Sin: return untestedSingle(runtime::functionToSingle(Elementary::Sin, x));
+    case Function::Cos: return untestedSingle(runtime::functionToSingle(Elementary::Cos, x));
+    case Function::Tan: return untestedSingle(runtime::functionToSingle(Elementary::Tan, x));
     case Function::Sqr:
         if (x < 0) throw RuntimeError(runtime::kInvalidArgument);
-        return checkedSingle(std::sqrt(static_cast<double>(x)));
+        // IEEE square roots are correctly rounded everywhere.
+        return untestedSingle(static_cast<float>(std::sqrt(static_cast<double>(x))));
     }
     return 0;
 }
@@ -248,7 +261,11 @@ public:
                                           : combine(t.op, first, second));
                 break;
             }
-            case TaskKind::Negate: pushValue(-pop()); break;
+            case TaskKind::Negate: {
+                const float v = checkedSingle(pop());
+                pushValue(t.op ? -v : v);
+                break;
+            }
             case TaskKind::Apply:
                 pushValue(applyFunction(static_cast<Function>(t.op), pop()));
                 break;
@@ -292,15 +309,17 @@ private:
             return;
         }
 
-        // Leading signs: each "-" negates the value of the text after it and
-        // each "+" leaves it as it is. A run of them is taken in one step.
-        bool negate = false;
+        // Leading signs: each "-" negates the value of the text after it
+        // (a tested step: an infinity there is an overflow) and each "+"
+        // leaves it as it is. A run of them is taken in one step.
+        bool negate = false, anyMinus = false;
         while (begin < end && (at(begin) == '-' || at(begin) == '+')) {
             negate ^= at(begin) == '-';
+            anyMinus |= at(begin) == '-';
             ++begin;
             while (begin < end && at(begin) == ' ') ++begin;
         }
-        if (negate) push(TaskKind::Negate);
+        if (anyMinus) push(TaskKind::Negate, negate ? 1 : 0);
         if (begin == end) {
             pushEvaluate(begin, end, -1);
             return;

@@ -18,7 +18,11 @@ inline constexpr const char kEvaluatorSource[] = "EvaluateExpr";
 // same way. Every intermediate value is a single.
 //
 // Raises runtime::RuntimeError with the number, source and description of
-// the first error met; nothing is caught inside.
+// the first error met; nothing is caught inside. A power or a function whose
+// result lies beyond the single range is not tested there: the infinity goes
+// on, and the next step that tests its result ("*", "/", "+", "-", a sign,
+// "\", "%") raises the overflow; a step that makes it finite again (1/x)
+// lets it be. An infinity that reaches the end is returned.
 //
 // Works on positions in the one text with its own stacks: linear in the
 // length, whatever the nesting.

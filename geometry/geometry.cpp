@@ -2,6 +2,7 @@
 
 #include "bignum/check.h"
 #include "runtime/convert.h"
+#include "runtime/elementary.h"
 #include "runtime/error.h"
 #include "runtime/format.h"
 
@@ -104,7 +105,7 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
         if (mode == kTwoSidesAndAngle) {
             double p = number(text1), q = number(text3), d = number(text2);
             double r = d / (180 / kPi);
-            caption = "面积为:" + plainText(q * p * std::sin(r) / 2);
+            caption = "面积为:" + plainText(q * p * runtime::exactSin(r) / 2);
         }
         return caption;
     });

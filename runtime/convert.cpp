@@ -1,5 +1,6 @@
 #include "runtime/convert.h"
 
+#include "runtime/elementary.h"
 #include "runtime/error.h"
 
 #include <charconv>
@@ -298,10 +299,21 @@ uint8_t toByte(double value) {
     return static_cast<uint8_t>(roundHalfEven(value));
 }
 
-double power(double base, double exponent) {
+namespace {
+void checkPowerArguments(double base, double exponent) {
     if (base < 0 && exponent != std::trunc(exponent)) throw RuntimeError(kInvalidArgument);
     if (base == 0 && exponent < 0) throw RuntimeError(kInvalidArgument);
-    return std::pow(base, exponent);
+}
+}  // namespace
+
+double power(double base, double exponent) {
+    checkPowerArguments(base, exponent);
+    return exactPow(base, exponent);
+}
+
+float powerToSingle(double base, double exponent) {
+    checkPowerArguments(base, exponent);
+    return powToSingle(base, exponent);
 }
 
 }  // namespace runtime

@@ -48,8 +48,12 @@ uint8_t toByte(double value);
 float roundToSingle(double value);
 
 
-// Power operation in double precision. A negative base with a fractional
-// exponent, or a zero base with a negative exponent, raises error 5.
+// Power operation: the exact power rounded once to double. A negative base
+// with a fractional exponent, or a zero base with a negative exponent,
+// raises error 5.
 double power(double base, double exponent);
+// The same power rounded on to single, without a test for overflow: a power
+// beyond the single range is an infinity.
+float powerToSingle(double base, double exponent);
 
 }  // namespace runtime

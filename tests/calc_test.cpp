@@ -143,7 +143,8 @@ TEST(FourFunction, OverflowLeavesDisplayAndStateAsTheyWere) {
     EXPECT_EQ(p.play("2 ="), (std::vector<std::string>{"7"}));
 
     Player q;
-    std::string big = "1" + std::string(150, '0');
+    std::string big(151, '0');
+    big[0] = '1';
     q.play(big + " * " + big);
     EXPECT_EQ(q.play("="), (std::vector<std::string>{big}));
     EXPECT_EQ(q.prompts(), (std::vector<std::string>{"溢出"}));

@@ -1,5 +1,6 @@
 // The expression evaluator: values, grouping, signs, functions and errors.
 
+#include "eval/command.h"
 #include "eval/evaluate.h"
 #include "runtime/error.h"
 
@@ -8,6 +9,8 @@
 #include "tests/test_names.h"
 
 #include <cmath>
+#include <limits>
+#include <vector>
 #include <string>
 
 using eval::EvaluateExpr;
@@ -132,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Arithmetic, RaisesError, testing::Values(
     ErrorCase{"(-8)^0.5", 5, kRuntime, "无效的过程调用或参数"},
     ErrorCase{"3e38*10", 6, kRuntime, "溢出"}, ErrorCase{"3e38+3e38", 6, kRuntime, "溢出"},
     ErrorCase{"-3e38-3e38", 6, kRuntime, "溢出"}, ErrorCase{"1/0.00000000000000000001/0.00000000000000000001", 6, kRuntime, "溢出"},
-    ErrorCase{"10^39", 6, kRuntime, "溢出"}, ErrorCase{"3e9\\2", 6, kRuntime, "溢出"},
+    ErrorCase{"3e9\\2", 6, kRuntime, "溢出"},
     ErrorCase{"0^-1", 5, kRuntime, "无效的过程调用或参数"}),
     caseName<ErrorCase>);
 
@@ -145,6 +148,44 @@ INSTANTIATE_TEST_SUITE_P(EvaluationOrder, RaisesError, testing::Values(
     ErrorCase{"(1/0)\\x", 11, kRuntime, "除数为零"},
     constantError("sqr(-1)+y", "y")),
     caseName<ErrorCase>);
+
+// A power beyond the single range is not tested at the power: the infinity
+// goes on, and which error wins follows the order of evaluation.
+INSTANTIATE_TEST_SUITE_P(InfinitePowers, RaisesError, testing::Values(
+    constantError("x*9^99", "x"), constantError("9^99\\x", "x"), constantError("9^99%x", "x"),
+    ErrorCase{"sqr(-1)-9^99", 5, kRuntime, "无效的过程调用或参数"},
+    ErrorCase{"9^99-9^99", 6, kRuntime, "溢出"}, ErrorCase{"9^99*2", 6, kRuntime, "溢出"},
+    ErrorCase{"2+9^99", 6, kRuntime, "溢出"}, ErrorCase{"9^99/2", 6, kRuntime, "溢出"},
+    ErrorCase{"0*9^99", 6, kRuntime, "溢出"}, ErrorCase{"-(9^99)", 6, kRuntime, "溢出"},
+    ErrorCase{"--(9^99)", 6, kRuntime, "溢出"}, ErrorCase{"9^99\\2", 6, kRuntime, "溢出"},
+    ErrorCase{"sin(9^99)", 6, kRuntime, "溢出"}),
+    caseName<ErrorCase>);
+
+TEST(EvaluateExpr, InfinitePowersGoOnUntested) {
+    const float inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(EvaluateExpr("9^99"), inf);
+    EXPECT_EQ(EvaluateExpr("10^39"), inf);
+    EXPECT_EQ(EvaluateExpr("(-9)^99"), -inf);
+    EXPECT_EQ(EvaluateExpr("+(9^99)"), inf);
+    EXPECT_EQ(EvaluateExpr("sqr(9^99)"), inf);
+    EXPECT_EQ(EvaluateExpr("(9^99)^2"), inf);
+    EXPECT_EQ(EvaluateExpr("1/9^99"), 0.0f);
+    EXPECT_EQ(EvaluateExpr("1/sqr(9^99)"), 0.0f);
+    EXPECT_EQ(EvaluateExpr("5+1/10^39"), 5.0f);
+    EXPECT_EQ(EvaluateExpr("(9^99)^0"), 1.0f);  // IEEE: any power to 0 is 1
+    // The largest single and the power just below the range are finite.
+    EXPECT_EQ(EvaluateExpr("2^127"), 0x1p127f);
+    EXPECT_EQ(EvaluateExpr("2^128"), inf);
+}
+
+TEST(EvaluateCommand, AFinalInfinityIsAnOverflow) {
+    runtime::RecordingMessages messages;
+    EXPECT_EQ(eval::evaluateCommand("10^39", messages), "");
+    EXPECT_EQ(eval::evaluateCommand("x*9^99", messages), "");
+    EXPECT_EQ(eval::evaluateCommand("1/9^99", messages), "结果是:  0");
+    EXPECT_EQ(messages.messages, (std::vector<runtime::Message>{{"溢出", "Qorvi计算器"},
+                                                                {"Error evaluating 'x' as a constant.", "Qorvi计算器"}}));
+}
 
 TEST(EvaluateExpr, LengthLimit) {
     std::string ok(32766, '1');
