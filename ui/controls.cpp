@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/accessibility.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -7,6 +9,8 @@
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -204,7 +208,24 @@ QIcon rawIcon(const QString& resource, int size) {
     return QIcon(QPixmap::fromImage(image));  // copies the pixels
 }
 
+bool loadQtChinese() {
+    // The interface is Chinese whatever the user's locale: so are the texts
+    // Qt itself shows (the message boxes' 确定, the text boxes' menus).
+    static QTranslator* translator = [] {
+        auto* t = new QTranslator(QCoreApplication::instance());
+        if (!t->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            delete t;
+            return static_cast<QTranslator*>(nullptr);
+        }
+        QCoreApplication::installTranslator(t);
+        return t;
+    }();
+    return translator != nullptr;
+}
+
 void setupApplicationLook() {
+    installAccessibility();
+    loadQtChinese();
     QApplication::setStyle(new CalculatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     registerSongFace();
     QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));

@@ -84,8 +84,13 @@ QPoint onScreenPosition(const QRect& outer, const QRect& available);
 QFont songFont(double pointSize = 9.0);  // 宋体
 QFont kaiFont(double pointSize);         // 华文行楷
 
-// The look every window starts with: the Fusion style and the default font.
+// The look and language every window starts with: the Fusion style, the
+// default font, Qt's own texts in Simplified Chinese, and the accessible
+// window role. Call once the application exists.
 void setupApplicationLook();
+// Loads Qt's Simplified Chinese translations (qt6-translations-l10n);
+// false when they are not installed.
+bool loadQtChinese();
 // A window icon stored as size x size raw RGBA pixels in the resources.
 QIcon rawIcon(const QString& resource, int size);
 inline QIcon calculatorIcon() { return rawIcon(QStringLiteral(":/qorvi/calculator.rgba"), 32); }

@@ -4,6 +4,7 @@
 #include "calc/base_conversion.h"
 #include "calc/trig.h"
 #include "eval/command.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 
 #include <QGroupBox>
@@ -35,6 +36,12 @@ Form1::Form1(QWidget* parent) : FormWindow(parent) {
         {"Text7", "被乘数"},           {"Text8", "乘数"},              {"Command4", "计算高精度乘法"},
     });
     setBuddies(this, {{"Label3", "Text2"}, {"Label4", "Text3"}, {"Label2", "Text9"}, {"Label8", "Text10"}});
+    describeControls(this, {
+        {"Label15", "原数的进制"},        {"Label5", "目标进制"},           {"ResultLabel", "表达式结果"},
+        {"Label6", "进制转换结果"},       {"Label11", "高精度加法结果"},     {"Label14", "高精度乘法结果"},
+    });
+    // The instructions above the expression box are the box's description.
+    ExprText->setAccessibleDescription(findChild<QLabel*>(QStringLiteral("Label7"))->text());
     Form_Load();
 }
 
@@ -153,7 +160,7 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::CmdEvaluate_Click() {
     setCaption(ResultLabel, QString());
-    handle([this] {
+    handleFrom(CmdEvaluate, [this] { return ResultLabel->text(); }, [this] {
         setCaption(ResultLabel, fromUtf8(eval::evaluateCommand(toUtf8(ExprText->text()), messages())));
     });
 }
@@ -174,33 +181,33 @@ void Form1::showKeyOutcome(const calc::KeyOutcome& outcome) {
 }
 
 void Form1::Command1_Click(int index) {
-    handle([&] { showKeyOutcome(calculator_.Command1_Click(index, toUtf8(Text1->text()), messages())); });
+    handleFrom(command1(index), [this] { return Text1->text(); }, [&] { showKeyOutcome(calculator_.Command1_Click(index, toUtf8(Text1->text()), messages())); });
 }
 
 void Form1::Command8_Click() {
-    handle([&] { showKeyOutcome(calculator_.Command8_Click(toUtf8(Text1->text()), messages())); });
+    handleFrom(Command8, [this] { return Text1->text(); }, [&] { showKeyOutcome(calculator_.Command8_Click(toUtf8(Text1->text()), messages())); });
 }
 
-void Form1::trigKey(int function) {
-    handle([&] {
+void Form1::trigKey(QPushButton* key, int function) {
+    handleFrom(key, [this] { return Text1->text(); }, [&] {
         auto text = calc::trigKey(static_cast<calc::TrigFunction>(function), toUtf8(Text1->text()), messages());
         if (text) Text1->setText(fromUtf8(*text));
     });
 }
 
-void Form1::Command5_Click() { trigKey(static_cast<int>(calc::TrigFunction::Tan)); }
-void Form1::Command6_Click() { trigKey(static_cast<int>(calc::TrigFunction::Cos)); }
-void Form1::Command7_Click() { trigKey(static_cast<int>(calc::TrigFunction::Sin)); }
+void Form1::Command5_Click() { trigKey(Command5, static_cast<int>(calc::TrigFunction::Tan)); }
+void Form1::Command6_Click() { trigKey(Command6, static_cast<int>(calc::TrigFunction::Cos)); }
+void Form1::Command7_Click() { trigKey(Command7, static_cast<int>(calc::TrigFunction::Sin)); }
 
 void Form1::Command13_Click() {
-    handle([&] {
+    handleFrom(Command13, [this] { return Text10->text(); }, [&] {
         auto text = calc::Command13_Click(toUtf8(Text9->text()), messages());
         if (text) Text10->setText(fromUtf8(*text));
     });
 }
 
 void Form1::Command9_Click() {
-    handle([&] {
+    handleFrom(Command9, [this] { return Label6->text(); }, [&] {
         auto caption = calc::Command9_Click(toUtf8(Text2->text()), toUtf8(Text4->text()),
                                             toUtf8(Text3->text()), messages());
         if (caption) setCaption(Label6, fromUtf8(*caption));
@@ -208,14 +215,14 @@ void Form1::Command9_Click() {
 }
 
 void Form1::Command2_Click() {
-    handle([&] {
+    handleFrom(Command2, [this] { return Label11->text(); }, [&] {
         auto caption = bignum::addCommand(toUtf8(Text5->text()), toUtf8(Text6->text()), messages());
         if (caption) setCaption(Label11, fromUtf8(*caption));
     });
 }
 
 void Form1::Command4_Click() {
-    handle([&] {
+    handleFrom(Command4, [this] { return Label14->text(); }, [&] {
         auto caption = bignum::multiplyCommand(toUtf8(Text7->text()), toUtf8(Text8->text()), messages());
         if (caption) setCaption(Label14, fromUtf8(*caption));
     });

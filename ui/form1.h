@@ -48,7 +48,7 @@ private:
     void buildControls();
     void setTabOrder();
     void showKeyOutcome(const calc::KeyOutcome& outcome);
-    void trigKey(int function);
+    void trigKey(QPushButton* key, int function);
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;

@@ -1,3 +1,4 @@
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -132,22 +133,31 @@ Form2::Form2(QWidget* parent) : FormWindow(parent) {
     for (size_t i = 0; i + 1 < std::size(order); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 
     nameControls(this, {
-        {"Combo1", "三角形面积的已知条件"}, {"Text1", "边"}, {"Text2", "边或角"}, {"Text3", "边"},
+        {"Combo1", "三角形面积的已知条件"}, {"Text1", "三角形的第一边"}, {"Text2", "三角形的第二边或夹角"},
+        {"Text3", "三角形的第三边或另一边"},
         {"Command1", "计算三角形面积"}, {"Text4", "X1"}, {"Text5", "X2"}, {"Text6", "X3"},
         {"Text7", "Y1"}, {"Text8", "Y2"}, {"Text9", "Y3"}, {"Command2", "按顶点坐标计算三角形面积"},
         {"Text10", "长轴"}, {"Text11", "短轴"}, {"Command3", "计算椭圆形面积"},
-        {"Combo2", "球的计算选项"}, {"Text12", "半径"}, {"Command4", "球的计算"},
+        {"Combo2", "球的计算选项"}, {"Text12", "球的半径"}, {"Command4", "球的计算"},
         {"Text13", "保留小数位数"}, {"Command5", "确定小数位数"}, {"Combo3", "锥形体积的已知条件"},
-        {"Text14", "高"}, {"Text15", "半径或底面积"}, {"Command6", "计算锥形体积"},
+        {"Text14", "锥形的高"}, {"Text15", "锥形的半径或底面积"}, {"Command6", "计算锥形体积"},
     });
     setBuddies(this, {{"Label2", "Text1"}, {"Label3", "Text2"}, {"Label4", "Text3"}, {"Label7", "Text4"},
                       {"Label8", "Text5"}, {"Label9", "Text6"}, {"Label10", "Text7"}, {"Label11", "Text8"},
                       {"Label12", "Text9"}, {"Label15", "Text10"}, {"Label16", "Text11"}, {"Label20", "Text12"},
-                      {"Label22", "Text13"}, {"Label25", "Text14"}, {"Label26", "Text15"}});
+                      {"Label22", "Text13"}, {"Label25", "Text14"}, {"Label26", "Text15"},
+                      // A combo box reads as its current item: its heading keeps it named.
+                      {"Label1", "Combo1"}, {"Label19", "Combo2"}, {"Label24", "Combo3"}});
+    describeControls(this, {
+        {"Label2", "三角形的第一边"},   {"Label3", "三角形的第二边或夹角"}, {"Label4", "三角形的第三边或另一边"},
+        {"Label5", "三角形面积结果"},   {"Label13", "按顶点坐标的三角形面积结果"},
+        {"Label18", "椭圆形面积结果"},  {"Label21", "球的计算结果"},        {"Label27", "锥形体积结果"},
+    });
 
     connect(Combo1, &QComboBox::activated, this, &Form2::Combo1_Click);
     connect(Combo2, &QComboBox::activated, this, &Form2::Combo2_Click);
     connect(Combo3, &QComboBox::activated, this, &Form2::Combo3_Click);
+    command_ = {nullptr, command1, command2, command3, command4, command5, command6};
     connect(command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &Form2::Command2_Click);
     connect(command3, &QPushButton::clicked, this, &Form2::Command3_Click);
@@ -189,14 +199,14 @@ void Form2::Combo3_Click() {
 }
 
 void Form2::Command1_Click() {
-    handle([this] {
+    handleFrom(command(1), [this] { return Label5->text(); }, [this] {
         showResult(Label5, calculators_.Command1_Click(s(Combo1->currentText()), s(box(1)->text()),
                                                        s(box(2)->text()), s(box(3)->text()), messages()));
     });
 }
 
 void Form2::Command2_Click() {
-    handle([this] {
+    handleFrom(command(2), [this] { return Label13->text(); }, [this] {
         showResult(Label13, calculators_.Command2_Click(s(box(4)->text()), s(box(5)->text()), s(box(6)->text()),
                                                         s(box(7)->text()), s(box(8)->text()), s(box(9)->text()),
                                                         messages()));
@@ -204,22 +214,32 @@ void Form2::Command2_Click() {
 }
 
 void Form2::Command3_Click() {
-    handle([this] { showResult(Label18, calculators_.Command3_Click(s(box(10)->text()), s(box(11)->text()), messages())); });
+    handleFrom(command(3), [this] { return Label18->text(); }, [this] {
+        showResult(Label18, calculators_.Command3_Click(s(box(10)->text()), s(box(11)->text()), messages()));
+    });
 }
 
 void Form2::Command4_Click() {
-    handle([this] { showResult(Label21, calculators_.Command4_Click(s(Combo2->currentText()), s(box(12)->text()), messages())); });
+    handleFrom(command(4), [this] { return Label21->text(); }, [this] {
+        showResult(Label21, calculators_.Command4_Click(s(Combo2->currentText()), s(box(12)->text()), messages()));
+    });
 }
 
 void Form2::Command6_Click() {
-    handle([this] {
+    handleFrom(command(6), [this] { return Label27->text(); }, [this] {
         showResult(Label27, calculators_.Command6_Click(s(Combo3->currentText()), s(box(14)->text()),
                                                         s(box(15)->text()), messages()));
     });
 }
 
 void Form2::Command5_Click() {
-    handle([this] { calculators_.Command5_Click(s(box(13)->text()), messages()); });
+    handleFrom(
+        command(5),
+        [this] {
+            const auto places = calculators_.FormatPattern.size() - 2;  // "0." and one "#" a place
+            return QStringLiteral("已设为保留%1位小数").arg(places);
+        },
+        [this] { calculators_.Command5_Click(s(box(13)->text()), messages()); });
 }
 
 }  // namespace ui

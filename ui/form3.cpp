@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 
 namespace ui {
@@ -17,6 +18,8 @@ Form3::Form3(QWidget* parent) : FormWindow(parent) {
     b.label(this, "Label1", QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"), {120, 120, 6735, 255});
     List1 = b.listBox(this, "List1", {120, 480, 6735, 3840});
     nameControls(this, {{"List1", "常数列表"}});
+    // The note above the list says what selecting does.
+    List1->setAccessibleDescription(findChild<QLabel*>(QStringLiteral("Label1"))->text().trimmed());
     // Selecting an entry copies it, and so does clicking the entry that is
     // already selected: the user may have copied something else meanwhile.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::selectionChanged);

@@ -14,6 +14,7 @@ Form5::Form5(QWidget* parent) : FormWindow(parent) {
     QLabel* image = b.label(this, "Image1", QString(), {120, 120, 1455, 1245});
     image->setPixmap(QPixmap(QStringLiteral(":/qorvi/about.png")));
     image->setScaledContents(true);
+    image->setAccessibleName(QStringLiteral("Qorvi计算器的标志"));
 
     QLabel* title = b.label(this, "Label2", QString(), {2040, 240, 2175, 450}, true);
     title->setFont(kaiFont(21.75));

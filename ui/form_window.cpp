@@ -1,5 +1,6 @@
 #include "ui/form_window.h"
 
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 
 #include <QCloseEvent>
@@ -7,7 +8,21 @@
 
 namespace ui {
 
+void ShownMessages::showMessage(std::string_view prompt, std::string_view title) {
+    if (prompts) prompts->append(QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())));
+    target->showMessage(prompt, title);
+}
+
 FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
+
+void FormWindow::handleFrom(QWidget* button, const std::function<QString()>& outcome,
+                            const std::function<void()>& handler) {
+    QStringList prompts;
+    shown_.prompts = &prompts;
+    handle(handler);
+    shown_.prompts = nullptr;
+    announce(button, prompts.isEmpty() ? outcome() : prompts.join(QStringLiteral("；")));
+}
 
 void FormWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);

@@ -4,16 +4,29 @@
 
 #include "ui/messages.h"
 
+#include <QStringList>
 #include <QWidget>
 
 namespace ui {
+
+// Passes every message on to the window's sink, and keeps the prompts shown
+// while a handler runs.
+class ShownMessages : public runtime::MessageSink {
+public:
+    void showMessage(std::string_view prompt, std::string_view title) override;
+    runtime::MessageSink* target = nullptr;
+    QStringList* prompts = nullptr;  // set while a handler runs
+};
 
 class FormWindow : public QWidget {
     Q_OBJECT
 public:
     explicit FormWindow(QWidget* parent = nullptr);
 
-    runtime::MessageSink& messages() { return sink_ ? *sink_ : boxes_; }
+    runtime::MessageSink& messages() {
+        shown_.target = sink_ ? sink_ : &boxes_;
+        return shown_;
+    }
     // Sends the window's messages to `sink` instead of boxes (nullptr: boxes).
     void setMessageSink(runtime::MessageSink* sink) { sink_ = sink; }
 
@@ -28,10 +41,16 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     // Runs a handler; an error escaping it is shown, never ends the program.
     void handle(const std::function<void()>& handler) { runHandler(messages(), handler); }
+    // Runs the handler of `button`, then tells a screen reader what came of
+    // it: the button's accessible description becomes the messages the
+    // handler showed or, when it showed none, `outcome()` (what it wrote).
+    void handleFrom(QWidget* button, const std::function<QString()>& outcome,
+                    const std::function<void()>& handler);
 
 private:
     BoxMessages boxes_{this};
     runtime::MessageSink* sink_ = nullptr;
+    ShownMessages shown_;
     static constexpr int kPlacingTime = 300;  // ms
     bool placing_ = false;
 };

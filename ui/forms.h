@@ -13,6 +13,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 namespace ui {
 
@@ -41,10 +42,12 @@ protected:
 private:
     void Form_Load();
     QLineEdit* box(int n) const { return text_[static_cast<size_t>(n)]; }
+    QPushButton* command(int n) const { return command_[static_cast<size_t>(n)]; }
     void showResult(QLabel* label, const std::optional<std::string>& caption);
 
     geometry::GeometryCalculators calculators_;
     std::array<QLineEdit*, 16> text_{};  // Text1 … Text15 at their numbers
+    std::array<QPushButton*, 7> command_{};  // Command1 … Command6 at their numbers
     QComboBox* Combo1 = nullptr;
     QComboBox* Combo2 = nullptr;
     QComboBox* Combo3 = nullptr;
@@ -100,6 +103,8 @@ private:
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label7 = nullptr;
     bool shownOnce_ = false;
