@@ -51,7 +51,7 @@ private slots:
         for (const char* box : {"Text1", "ExprText", "Text2", "Text3", "Text4", "Text5", "Text6",
                                 "Text7", "Text8", "Text9", "Text10"})
             QCOMPARE(control<QLineEdit>(w, box)->text(), QString());
-        QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Qorvi Song"));
+        QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("AR PL UMing CN"));
         QCOMPARE(QFontInfo(control<QLineEdit>(w, "Text1")->font()).pointSizeF(), 14.25);
         QCOMPARE(QFontInfo(control<QPushButton>(w, "Command1(3)")->font()).pointSizeF(), 10.5);
     }

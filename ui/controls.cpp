@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QImage>
@@ -108,10 +107,8 @@ constexpr int kRowOverlap = 3;
 // Frame sizes until the window system tells the real ones: a title bar and
 // thin borders.
 constexpr QMargins kEstimatedFrame(4, 28, 4, 4);
-// The program's own cut of AR PL UMing CN (ui/fonts/make_song_font.py);
-// whatever it lacks comes from the installed face.
-constexpr char kSongFamily[] = "Qorvi Song";
-constexpr char kInstalledSongFamily[] = "AR PL UMing CN";
+// The installed faces (fonts-arphic-uming, fonts-arphic-ukai).
+constexpr char kSongFamily[] = "AR PL UMing CN";
 constexpr char kKaiFamily[] = "AR PL UKai CN";
 // Text boxes hold 64K characters; texts the calculators cannot take are
 // theirs to refuse, not the box's to cut silently.
@@ -184,21 +181,6 @@ QFont kaiFont(double pointSize) {
     return f;
 }
 
-// The face is used in place from the program's uncompressed resources.
-static void registerSongFace() {
-    static const bool registered = [] {
-        QResource face(QStringLiteral(":/qorvi/song.ttf"));
-        QByteArray data =
-            face.compressionAlgorithm() == QResource::NoCompression
-                ? QByteArray::fromRawData(reinterpret_cast<const char*>(face.data()), face.size())
-                : face.uncompressedData();
-        QFont::insertSubstitution(QString::fromLatin1(kSongFamily),
-                                  QString::fromLatin1(kInstalledSongFamily));
-        return QFontDatabase::addApplicationFontFromData(data) >= 0;
-    }();
-    (void)registered;
-}
-
 QIcon rawIcon(const QString& resource, int size) {
     QResource pixels(resource);
     const QByteArray data = pixels.uncompressedData();
@@ -227,7 +209,6 @@ void setupApplicationLook() {
     installAccessibility();
     loadQtChinese();
     QApplication::setStyle(new CalculatorStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
-    registerSongFace();
     QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));
     QFont::insertSubstitution(QStringLiteral("华文行楷"), QString::fromLatin1(kKaiFamily));
     QApplication::setFont(songFont(9.0));
