@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -13,11 +14,18 @@ bool isSet(const char* variable) {
     return value && *value;
 }
 
+// Qt's own -platform option names a platform without the environment.
+bool platformGiven(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     // Without a display Qt would abort with a page of plugin diagnostics.
-    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
+    if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY") && !platformGiven(argc, argv)) {
         std::fputs("qorvi-calculator: no graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                    "start it from a desktop session\n",
                    stderr);
