@@ -13,6 +13,7 @@
 #include "eval/command.h"
 #include "geometry/geometry.h"
 #include "runtime/messages.h"
+#include "tests/draw.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -23,61 +24,41 @@
 
 namespace {
 
-// splitmix64: the same numbers on every machine.
-class Draw {
-public:
-    explicit Draw(uint64_t seed) : state_(seed) {}
-    uint64_t next() {
-        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<uint64_t>(n)); }
-    bool chance(int percent) { return below(100) < percent; }
+using testdraw::Draw;
 
-    std::string digits(int count) {
-        std::string s;
-        for (int i = 0; i < count; ++i) s += static_cast<char>('0' + below(10));
-        return s;
+// A number as a user types it: whole, decimal, signed, sometimes large
+// or tiny, sometimes with an exponent (which some calculators refuse).
+std::string typedNumber(Draw& d, bool allowExponent) {
+    std::string s;
+    if (d.chance(15)) s += '-';
+    // One draw a statement: the order of draws must not depend on the
+    // compiler's order of evaluation.
+    switch (d.below(6)) {
+    case 0: s += std::to_string(d.below(10)); break;
+    case 1: s += std::to_string(d.below(1000)); break;
+    case 2:
+        s += std::to_string(d.below(100000));
+        s += '.';
+        s += d.digits(1 + d.below(4));
+        break;
+    case 3:
+        s += d.digits(1 + d.below(12));
+        s += '.';
+        s += d.digits(1 + d.below(10));
+        break;
+    case 4:
+        s += "0.";
+        s += std::string(static_cast<size_t>(d.below(8)), '0');
+        s += d.digits(1 + d.below(8));
+        break;
+    default: s += std::to_string(1 + d.below(400)); break;
     }
-    // A number as a user types it: whole, decimal, signed, sometimes large
-    // or tiny, sometimes with an exponent (which some calculators refuse).
-    std::string number(bool allowExponent) {
-        std::string s;
-        if (chance(15)) s += '-';
-        // One draw a statement: the order of draws must not depend on the
-        // compiler's order of evaluation.
-        switch (below(6)) {
-        case 0: s += std::to_string(below(10)); break;
-        case 1: s += std::to_string(below(1000)); break;
-        case 2:
-            s += std::to_string(below(100000));
-            s += '.';
-            s += digits(1 + below(4));
-            break;
-        case 3:
-            s += digits(1 + below(12));
-            s += '.';
-            s += digits(1 + below(10));
-            break;
-        case 4:
-            s += "0.";
-            s += std::string(static_cast<size_t>(below(8)), '0');
-            s += digits(1 + below(8));
-            break;
-        default: s += std::to_string(1 + below(400)); break;
-        }
-        if (allowExponent && chance(10)) {
-            s += 'e';
-            s += std::to_string(below(80) - 40);
-        }
-        return s;
+    if (allowExponent && d.chance(10)) {
+        s += 'e';
+        s += std::to_string(d.below(80) - 40);
     }
-
-private:
-    uint64_t state_;
-};
+    return s;
+}
 
 std::string messagesOf(runtime::RecordingMessages& m) {
     std::string s;
@@ -111,7 +92,7 @@ std::string expression(Draw& d, int depth) {
             call += expression(d, depth - 1);
             return call + ")";
         }
-        return d.number(true);
+        return typedNumber(d, true);
     }
     std::string left = expression(d, depth - 1), right = expression(d, depth - 1);
     const char* op = ops[d.below(7)];
@@ -154,17 +135,17 @@ int main(int argc, char** argv) {
         // Trigonometric keys: whole degrees, decimals and large angles.
         for (int i = 0; i < 2; ++i) {
             int f = d.below(3);
-            std::string deg = d.chance(50) ? std::to_string(d.below(1441) - 720) : d.number(false);
+            std::string deg = d.chance(50) ? std::to_string(d.below(1441) - 720) : typedNumber(d, false);
             if (!out.line(std::string(trigNames[f]) + "|" + deg + "|" + answer(shown(calc::trigKey(trig[f], deg, m)), m)))
                 return 0;
         }
         {
-            std::string deg = d.number(false);
+            std::string deg = typedNumber(d, false);
             if (!out.line("radians|" + deg + "|" + answer(shown(calc::Command13_Click(deg, m)), m))) return 0;
         }
         // The four-function calculator, a key at a time: an operand and a key.
         {
-            std::string operand = d.number(false);
+            std::string operand = typedNumber(d, false);
             const int key = d.below(5);
             const calc::KeyOutcome o = key == 4 ? keys.Command8_Click(operand, m) : keys.Command1_Click(key + 1, operand, m);
             if (!out.line("keys|" + operand + " " + "+-*/="[key] + "|" + answer(o.accepted ? o.display : "-", m)))
@@ -178,7 +159,7 @@ int main(int argc, char** argv) {
         if (round % 4 == 0) {
             std::string a = d.digits(1 + d.below(120)), b = d.digits(1 + d.below(120));
             if (!out.line("add|" + a + " " + b + "|" + answer(shown(bignum::addCommand(a, b, m)), m))) return 0;
-            std::string c = d.digits(1 + d.below(80)), k = d.number(false);
+            std::string c = d.digits(1 + d.below(80)), k = typedNumber(d, false);
             if (!out.line("mul|" + c + " " + k + "|" + answer(shown(bignum::multiplyCommand(c, k, m)), m))) return 0;
         }
         if (round % 16 == 0) {
@@ -192,13 +173,13 @@ int main(int argc, char** argv) {
             g.Form_Load();
             std::string places = std::to_string(d.below(9));
             g.Command5_Click(places, m);
-            std::string a = d.number(false), b = d.number(false), c = d.number(false);
+            std::string a = typedNumber(d, false), b = typedNumber(d, false), c = typedNumber(d, false);
             const char* mode = triangleModes[d.below(2)];
             if (!out.line("triangle|" + places + " " + mode + " " + a + " " + b + " " + c + "|" +
                           answer(shown(g.Command1_Click(mode, a, b, c, m)), m)))
                 return 0;
             std::vector<std::string> v;
-            for (int i = 0; i < 6; ++i) v.push_back(d.number(false));
+            for (int i = 0; i < 6; ++i) v.push_back(typedNumber(d, false));
             if (!out.line("vertices|" + places + " " + v[0] + " " + v[1] + " " + v[2] + " " + v[3] + " " + v[4] + " " + v[5] +
                           "|" + answer(shown(g.Command2_Click(v[0], v[1], v[2], v[3], v[4], v[5], m)), m)))
                 return 0;

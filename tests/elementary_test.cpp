@@ -8,6 +8,8 @@
 #include "runtime/elementary.h"
 
 #include <gtest/gtest.h>
+
+#include "tests/draw.h"
 #include <mpfr.h>
 
 #include <cmath>
@@ -46,28 +48,7 @@ private:
     mpfr_t x_, y_, r_;
 };
 
-// A reproducible stream of numbers (splitmix64).
-class Draw {
-public:
-    explicit Draw(uint64_t seed) : state_(seed) {}
-    uint64_t next() {
-        uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    // Uniform in [lo, hi).
-    double uniform(double lo, double hi) { return lo + (hi - lo) * static_cast<double>(next() >> 11) * 0x1p-53; }
-    // A magnitude spread over many binades, with either sign.
-    double spread(int minExponent, int maxExponent) {
-        double m = uniform(1, 2);
-        int e = minExponent + static_cast<int>(next() % static_cast<uint64_t>(maxExponent - minExponent + 1));
-        return (next() & 1 ? -1 : 1) * std::ldexp(m, e);
-    }
-
-private:
-    uint64_t state_;
-};
+using testdraw::Draw;
 
 constexpr Elementary kFunctions[] = {Elementary::Sin, Elementary::Cos, Elementary::Tan};
 const char* nameOf(Elementary f) { return f == Elementary::Sin ? "sin" : f == Elementary::Cos ? "cos" : "tan"; }
