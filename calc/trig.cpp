@@ -34,9 +34,7 @@ std::optional<std::string> trigKey(TrigFunction f, std::string_view display,
     std::optional<double> x = readDegrees(display, messages);
     if (!x) return std::nullopt;
     double r = degreesToRadians(*x);
-    using runtime::Elementary;
-    const Elementary e = f == TrigFunction::Tan ? Elementary::Tan : f == TrigFunction::Cos ? Elementary::Cos : Elementary::Sin;
-    double value = runtime::exactFunction(e, r);
+    double value = runtime::exactFunction(f, r);
     return TrimZeroRun(runtime::generalText(value));
 }
 

@@ -2,6 +2,7 @@
 // The Tan, Cos and Sin keys of the display, and the degree-to-radian
 // converter. Angles are in degrees, divided by 180 / 3.14159265358979.
 
+#include "runtime/elementary.h"
 #include "runtime/messages.h"
 
 #include <optional>
@@ -10,7 +11,8 @@
 
 namespace calc {
 
-enum class TrigFunction { Tan, Cos, Sin };
+// The keys' functions are the runtime's correctly rounded ones.
+using TrigFunction = runtime::Elementary;
 
 // Degrees to radians with the program's stored constant.
 double degreesToRadians(double degrees);

@@ -105,7 +105,7 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
         if (mode == kTwoSidesAndAngle) {
             double p = number(text1), q = number(text3), d = number(text2);
             double r = d / (180 / kPi);
-            caption = "面积为:" + plainText(q * p * runtime::exactSin(r) / 2);
+            caption = "面积为:" + plainText(q * p * runtime::exactFunction(runtime::Elementary::Sin, r) / 2);
         }
         return caption;
     });

@@ -93,25 +93,15 @@ double libraryFunction(Elementary f, double x) {
 
 }  // namespace
 
-double exactSin(double x) {
-    return context().run(x, 0, [](mpfr_ptr r, mpfr_srcptr a, mpfr_srcptr) { return mpfr_sin(r, a, MPFR_RNDN); });
-}
-
-double exactCos(double x) {
-    return context().run(x, 0, [](mpfr_ptr r, mpfr_srcptr a, mpfr_srcptr) { return mpfr_cos(r, a, MPFR_RNDN); });
-}
-
-double exactTan(double x) {
-    return context().run(x, 0, [](mpfr_ptr r, mpfr_srcptr a, mpfr_srcptr) { return mpfr_tan(r, a, MPFR_RNDN); });
-}
-
 double exactFunction(Elementary f, double x) {
-    switch (f) {
-    case Elementary::Sin: return exactSin(x);
-    case Elementary::Cos: return exactCos(x);
-    case Elementary::Tan: return exactTan(x);
-    }
-    return std::numeric_limits<double>::quiet_NaN();
+    return context().run(x, 0, [f](mpfr_ptr r, mpfr_srcptr a, mpfr_srcptr) {
+        switch (f) {
+        case Elementary::Sin: return mpfr_sin(r, a, MPFR_RNDN);
+        case Elementary::Cos: return mpfr_cos(r, a, MPFR_RNDN);
+        case Elementary::Tan: break;
+        }
+        return mpfr_tan(r, a, MPFR_RNDN);
+    });
 }
 
 double exactPow(double x, double y) {
@@ -155,11 +145,11 @@ bool smallPowerOfSingle(double x, double y, float& out) {
 // pays for it once.
 struct ExactPowers {
     struct Entry {
-        double x = 0, y = 0;
+        uint64_t x = 0, y = 0;  // the arguments' bits
         float result = 0;
         bool used = false;
     };
-    static constexpr size_t kSize = 64;
+    static constexpr size_t kSize = 64;  // the hash's top 6 bits
     Entry entries[kSize];
 
     float get(double x, double y) {
@@ -167,9 +157,7 @@ struct ExactPowers {
         std::memcpy(&bx, &x, sizeof bx);
         std::memcpy(&by, &y, sizeof by);
         Entry& e = entries[((bx * 0x9E3779B97F4A7C15ull) ^ (by * 0xC2B2AE3D27D4EB4Full)) >> 58];
-        if (!e.used || std::memcmp(&e.x, &x, sizeof x) != 0 || std::memcmp(&e.y, &y, sizeof y) != 0) {
-            e = {x, y, static_cast<float>(exactPow(x, y)), true};
-        }
+        if (!e.used || e.x != bx || e.y != by) e = {bx, by, static_cast<float>(exactPow(x, y)), true};
         return e.result;
     }
 };

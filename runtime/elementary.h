@@ -10,9 +10,6 @@ namespace runtime {
 enum class Elementary { Sin, Cos, Tan };
 
 // f(x), x in radians, rounded once to double.
-double exactSin(double x);
-double exactCos(double x);
-double exactTan(double x);
 double exactFunction(Elementary f, double x);
 // x raised to y (C's pow, without its error cases), rounded once to double.
 double exactPow(double x, double y);

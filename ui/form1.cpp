@@ -181,23 +181,27 @@ void Form1::showKeyOutcome(const calc::KeyOutcome& outcome) {
 }
 
 void Form1::Command1_Click(int index) {
-    handleFrom(command1(index), [this] { return Text1->text(); }, [&] { showKeyOutcome(calculator_.Command1_Click(index, toUtf8(Text1->text()), messages())); });
+    handleFrom(command1(index), [this] { return Text1->text(); }, [&] {
+        showKeyOutcome(calculator_.Command1_Click(index, toUtf8(Text1->text()), messages()));
+    });
 }
 
 void Form1::Command8_Click() {
-    handleFrom(Command8, [this] { return Text1->text(); }, [&] { showKeyOutcome(calculator_.Command8_Click(toUtf8(Text1->text()), messages())); });
+    handleFrom(Command8, [this] { return Text1->text(); }, [&] {
+        showKeyOutcome(calculator_.Command8_Click(toUtf8(Text1->text()), messages()));
+    });
 }
 
-void Form1::trigKey(QPushButton* key, int function) {
+void Form1::trigKey(QPushButton* key, calc::TrigFunction function) {
     handleFrom(key, [this] { return Text1->text(); }, [&] {
-        auto text = calc::trigKey(static_cast<calc::TrigFunction>(function), toUtf8(Text1->text()), messages());
+        auto text = calc::trigKey(function, toUtf8(Text1->text()), messages());
         if (text) Text1->setText(fromUtf8(*text));
     });
 }
 
-void Form1::Command5_Click() { trigKey(Command5, static_cast<int>(calc::TrigFunction::Tan)); }
-void Form1::Command6_Click() { trigKey(Command6, static_cast<int>(calc::TrigFunction::Cos)); }
-void Form1::Command7_Click() { trigKey(Command7, static_cast<int>(calc::TrigFunction::Sin)); }
+void Form1::Command5_Click() { trigKey(Command5, calc::TrigFunction::Tan); }
+void Form1::Command6_Click() { trigKey(Command6, calc::TrigFunction::Cos); }
+void Form1::Command7_Click() { trigKey(Command7, calc::TrigFunction::Sin); }
 
 void Form1::Command13_Click() {
     handleFrom(Command13, [this] { return Text10->text(); }, [&] {

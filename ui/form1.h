@@ -3,6 +3,7 @@
 // the other windows.
 
 #include "calc/four_function.h"
+#include "calc/trig.h"
 #include "ui/form_window.h"
 
 #include <array>
@@ -48,7 +49,7 @@ private:
     void buildControls();
     void setTabOrder();
     void showKeyOutcome(const calc::KeyOutcome& outcome);
-    void trigKey(QPushButton* key, int function);
+    void trigKey(QPushButton* key, calc::TrigFunction function);
 
     QGroupBox* Frame1 = nullptr;
     QGroupBox* Frame2 = nullptr;
