@@ -1,10 +1,12 @@
 // What a screen reader gets from every window, through Qt's accessibility
 // interfaces: window roles and titles, names that tell controls apart,
-// label relations, instructions as descriptions, and the outcome of every
-// calculation in the description of the button that ran it. And Qt's own
-// texts in Chinese.
+// label relations, instructions as descriptions, text boxes read whole, and
+// the outcome of every calculation announced once. And Qt's own texts in
+// Chinese.
 
 #include "gui_support.h"
+#include "ui/accessibility.h"
+#include "ui/messages.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -16,6 +18,8 @@
 using namespace guitest;
 
 namespace {
+
+QStringList said;  // what announce() said, in order
 
 QAccessibleInterface* accessible(QWidget* w) { return QAccessible::queryAccessibleInterface(w); }
 QString nameOf(QWidget* w) { return accessible(w)->text(QAccessible::Name); }
@@ -51,16 +55,26 @@ class AccessibilityTest : public QObject {
         lifecycle->Command12_Click();
         for (QWidget* w : windows()) QVERIFY(QTest::qWaitForWindowExposed(w));
     }
-    static void type(QWidget* window, const char* box, const QString& text) { control<QLineEdit>(window, box)->setText(text); }
-    static QString press(QWidget* window, const char* button) {
-        auto* b = control<QPushButton>(window, button);
-        QTest::mouseClick(b, Qt::LeftButton);
-        return accessible(b)->text(QAccessible::Description);
-    }
+    // A click: the boxes filled first, then what the click announces, or
+    // the message it shows.
+    struct Press {
+        QWidget* window;
+        std::vector<std::pair<const char*, const char*>> fill;
+        const char* button;
+        QString announced;
+        QString shown = {};
+        std::function<void()> before = {};
+    };
 
 private slots:
-    void initTestCase() { harness.setUp(); }
-    void cleanupTestCase() { harness.tearDown(); }
+    void initTestCase() {
+        harness.setUp();
+        ui::setAnnouncementListener([](const QString& text) { said << text; });
+    }
+    void cleanupTestCase() {
+        ui::setAnnouncementListener({});
+        harness.tearDown();
+    }
     void init() {
         QVERIFY(harness.start());
         lifecycle = harness.lifecycle();
@@ -126,67 +140,95 @@ private slots:
         QCOMPARE(accessible(control<QLabel>(lifecycle->factorial(), "Label7"))->text(QAccessible::Description), QStringLiteral("乘方结果"));
     }
 
-    // Every calculation leaves its outcome in the pressed button's
-    // description: the new caption or display, or the message shown.
-    void mainWindowButtonsAnnounceTheirOutcome() {
+    // Every calculation has a screen reader say its outcome once: the new
+    // caption or display as an announcement, or the message in its box and
+    // nothing more. A key that moves the focus to the display announces
+    // nothing: the display is read where the focus lands.
+    void everyButtonAnnouncesItsOutcomeOnce() {
         QWidget* m = &lifecycle->main();
-        type(m, "ExprText", QStringLiteral("2*(3+4)"));
-        QCOMPARE(press(m, "CmdEvaluate"), QStringLiteral("结果是:  14"));
-        type(m, "ExprText", QStringLiteral("1/0"));
-        QCOMPARE(press(m, "CmdEvaluate"), QStringLiteral("除数为零"));
-        type(m, "Text1", QStringLiteral("5"));
-        QCOMPARE(press(m, "Command1(1)"), QStringLiteral("5"));
-        type(m, "Text1", QStringLiteral("3"));
-        QCOMPARE(press(m, "Command8"), QStringLiteral("8"));
-        type(m, "Text1", QStringLiteral("60"));
-        QCOMPARE(press(m, "Command6"), QStringLiteral("0.50"));
-        type(m, "Text1", QStringLiteral("1a"));
-        QCOMPARE(press(m, "Command5"), QStringLiteral("数据非法"));
-        type(m, "Text9", QStringLiteral("180"));
-        QCOMPARE(press(m, "Command13"), QStringLiteral("3.14159265358979"));
-        type(m, "Text2", QStringLiteral("255"));
-        type(m, "Text4", QStringLiteral("10"));
-        type(m, "Text3", QStringLiteral("16"));
-        QCOMPARE(press(m, "Command9"), QStringLiteral("结果为:1515"));
-        type(m, "Text5", QStringLiteral("123"));
-        type(m, "Text6", QStringLiteral("989"));
-        QCOMPARE(press(m, "Command2"), QStringLiteral("结果是:  1112"));
-        // The same result again is announced again.
-        QCOMPARE(press(m, "Command2"), QStringLiteral("结果是:  1112"));
-        type(m, "Text7", QStringLiteral("x"));
-        type(m, "Text8", QStringLiteral("y"));
-        QCOMPARE(press(m, "Command4"), QStringLiteral("数据非法；数据非法"));
+        QWidget* g = lifecycle->geometry();
+        QWidget* f = lifecycle->factorial();
+        auto pick = [g](const char* combo, int index) { return [=] { control<QComboBox>(g, combo)->setCurrentIndex(index); }; };
+        const Press presses[] = {
+            {m, {{"ExprText", "2*(3+4)"}}, "CmdEvaluate", "结果是:  14"},
+            {m, {{"ExprText", "1/0"}}, "CmdEvaluate", "", "除数为零"},
+            {m, {{"Text1", "5"}}, "Command1(1)", ""},
+            {m, {{"Text1", "3"}}, "Command8", "8"},
+            {m, {}, "Command8", "8"},  // the same result again is said again
+            {m, {{"Text1", "60"}}, "Command6", "0.50"},
+            {m, {{"Text1", "45"}}, "Command5", "0.999999999999998"},
+            {m, {{"Text1", "30"}}, "Command7", "0.5"},
+            {m, {{"Text1", "1a"}}, "Command5", "", "数据非法"},
+            {m, {{"Text9", "180"}}, "Command13", "3.14159265358979"},
+            {m, {{"Text2", "255"}, {"Text4", "10"}, {"Text3", "16"}}, "Command9", "结果为:1515"},
+            {m, {{"Text5", "123"}, {"Text6", "989"}}, "Command2", "结果是:  1112"},
+            {m, {{"Text7", "13"}, {"Text8", "0.5"}}, "Command4", "结果是:  0.52"},
+            {m, {{"Text7", "x"}, {"Text8", "y"}}, "Command4", "", "数据非法；数据非法"},
+            {g, {}, "Command1", "", "请选择一个选项"},
+            {g, {{"Text1", "3"}, {"Text2", "4"}, {"Text3", "5"}}, "Command1", "面积为:6.", "", pick("Combo1", 0)},
+            {g, {{"Text5", "4"}, {"Text9", "3"}}, "Command2", "面积为:    6"},
+            {g, {{"Text10", "2"}, {"Text11", "1"}}, "Command3", "面积为:    6.2832"},
+            {g, {}, "Command4", "", "请输入半径", pick("Combo2", 0)},
+            {g, {{"Text13", "2"}}, "Command5", "已设为保留2位小数"},
+            {g, {{"Text14", "2"}, {"Text15", "6"}}, "Command6", "结果为:   4", "", pick("Combo3", 1)},
+            {f, {{"Text1", "5"}}, "Command1", "结果为:120"},
+            {f, {{"Text2", "2"}, {"Text3", "10"}}, "Command2", "结果为:1024"},
+        };
+        for (const Press& p : presses) {
+            for (const auto& [box, text] : p.fill) control<QLineEdit>(p.window, box)->setText(QString::fromUtf8(text));
+            if (p.before) p.before();
+            harness.messages.messages.clear();
+            said.clear();
+            QTest::mouseClick(control<QPushButton>(p.window, p.button), Qt::LeftButton);
+            QStringList shown;
+            for (const runtime::Message& msg : take(harness.messages)) shown << QString::fromStdString(msg.prompt);
+            const QString where = p.window->objectName() + "/" + p.button;
+            const QStringList announced = p.announced.isEmpty() ? QStringList() : QStringList{p.announced};
+            QVERIFY2(said == announced, qPrintable(where + " announced " + said.join('|')));
+            QVERIFY2(shown.join(QStringLiteral("；")) == p.shown, qPrintable(where + " showed " + shown.join('|')));
+        }
     }
 
-    void otherWindowsButtonsAnnounceTheirOutcome() {
-        QWidget* g = lifecycle->geometry();
-        QCOMPARE(press(g, "Command1"), QStringLiteral("请选择一个选项"));
-        control<QComboBox>(g, "Combo1")->setCurrentIndex(0);
-        type(g, "Text1", QStringLiteral("3"));
-        type(g, "Text2", QStringLiteral("4"));
-        type(g, "Text3", QStringLiteral("5"));
-        QCOMPARE(press(g, "Command1"), QStringLiteral("面积为:6."));
-        type(g, "Text5", QStringLiteral("4"));
-        type(g, "Text9", QStringLiteral("3"));
-        QCOMPARE(press(g, "Command2"), QStringLiteral("面积为:    6"));
-        type(g, "Text10", QStringLiteral("2"));
-        type(g, "Text11", QStringLiteral("1"));
-        QCOMPARE(press(g, "Command3"), QStringLiteral("面积为:    6.2832"));
-        control<QComboBox>(g, "Combo2")->setCurrentIndex(0);
-        QCOMPARE(press(g, "Command4"), QStringLiteral("请输入半径"));
-        type(g, "Text13", QStringLiteral("2"));
-        QCOMPARE(press(g, "Command5"), QStringLiteral("已设为保留2位小数"));
-        control<QComboBox>(g, "Combo3")->setCurrentIndex(1);
-        type(g, "Text14", QStringLiteral("2"));
-        type(g, "Text15", QStringLiteral("6"));
-        QCOMPARE(press(g, "Command6"), QStringLiteral("结果为:   4"));
+    // The constants list says that it copied, and what.
+    void selectingAConstantAnnouncesTheCopy() {
+        auto* list = control<QListWidget>(lifecycle->constants(), "List1");
+        said.clear();
+        list->setCurrentRow(1);
+        QCOMPARE(said, QStringList{QStringLiteral("已复制 299792458")});
+        said.clear();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+        QCOMPARE(said, QStringList{QStringLiteral("已复制 299792458")});
+    }
 
-        QWidget* f = lifecycle->factorial();
-        type(f, "Text1", QStringLiteral("5"));
-        QCOMPARE(press(f, "Command1"), QStringLiteral("结果为:120"));
-        type(f, "Text2", QStringLiteral("2"));
-        type(f, "Text3", QStringLiteral("10"));
-        QCOMPARE(press(f, "Command2"), QStringLiteral("结果为:1024"));
+    // A message box's text is in its accessible name beside its title, so
+    // that every screen reader says it once with the box.
+    void messageBoxesCarryTheirTextInTheirName() {
+        QMessageBox box;
+        ui::prepareBox(box, QStringLiteral("除数为零"), QStringLiteral("Qorvi计算器"));
+        QCOMPARE(nameOf(&box), QStringLiteral("Qorvi计算器 除数为零"));
+        QVERIFY(accessible(&box)->text(QAccessible::Description).isEmpty());
+    }
+
+    // Text boxes give a screen reader their whole text as one run of
+    // attributes (an empty run at each offset makes Orca 43 drop a line's
+    // last character), and stay editable through their accessible text.
+    void textBoxesReportOneAttributeRunOverTheirText() {
+        auto* display = control<QLineEdit>(&lifecycle->main(), "Text1");
+        display->setText(QStringLiteral("6"));
+        QAccessibleTextInterface* text = accessible(display)->textInterface();
+        QVERIFY(text);
+        for (int offset : {0, 1}) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(std::pair(start, end), std::pair(0, 1));
+        }
+        QAccessibleEditableTextInterface* editable = accessible(display)->editableTextInterface();
+        QVERIFY(editable);
+        editable->replaceText(0, 1, QStringLiteral("2*(3+4)"));
+        editable->deleteText(1, 2);
+        editable->insertText(0, QStringLiteral("1"));
+        QCOMPARE(display->text(), QStringLiteral("12(3+4)"));
+        QCOMPARE(text->text(0, text->characterCount()), display->text());
     }
 };
 

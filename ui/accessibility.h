@@ -1,9 +1,11 @@
 #pragma once
 // What a screen reader needs beyond the controls' names: windows that
-// report themselves as windows, and results announced after each click.
+// report themselves as windows, text boxes whose text is read whole, and
+// the outcome of each calculation spoken when it is produced.
 
 #include <QString>
 
+#include <functional>
 #include <initializer_list>
 
 class QWidget;
@@ -11,14 +13,23 @@ class QWidget;
 namespace ui {
 
 // Makes the program's top-level windows report the window role (Qt gives a
-// plain widget window the role of a filler), so that a screen reader finds
-// their titles. Call once, before the first window is created.
+// plain widget window the role of a filler) and gives text boxes one
+// attribute run over their whole text (Qt 6.4 reports empty runs, and Orca
+// then leaves out a line's last character). Call once the application
+// exists, before the first window is created.
 void installAccessibility();
 
-// Sets the widget's accessible description and tells assistive technology
-// that it changed, also when the text is the same as before (a second equal
-// result is spoken again).
-void announce(QWidget* widget, const QString& text);
+// Has a screen reader say `text` now, without the user moving: the outcome
+// of what the user just did with `source`. Each call is spoken once, also
+// when it repeats the previous text; an empty text says nothing.
+// With Qt 6.8 and later this is an announcement event; before, a
+// notification of the source's window is shown with the text as its name.
+void announce(QWidget* source, const QString& text);
+
+// Also gives every text announce() says to `listener` (tests record them
+// through it: without a screen reader, Qt sends no accessibility events);
+// an empty listener for none.
+void setAnnouncementListener(std::function<void(const QString&)> listener);
 
 // Gives named controls of the window accessible descriptions: what tells
 // apart controls whose captions read alike, and the instructions that

@@ -1,3 +1,4 @@
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/forms.h"
 
@@ -58,8 +59,11 @@ void Form3::Form_Load() {
 void Form3::List1_Click() {
     QList<QListWidgetItem*> selected = List1->selectedItems();
     int index = selected.isEmpty() ? -1 : List1->row(selected.first());
-    if (auto value = tables_.valueForSelection(index))
-        QGuiApplication::clipboard()->setText(QString::fromStdString(*value));
+    if (auto value = tables_.valueForSelection(index)) {
+        const QString text = QString::fromStdString(*value);
+        QGuiApplication::clipboard()->setText(text);
+        announce(List1, QStringLiteral("已复制 ") + text);
+    }
 }
 
 }  // namespace ui

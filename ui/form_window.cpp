@@ -9,7 +9,7 @@
 namespace ui {
 
 void ShownMessages::showMessage(std::string_view prompt, std::string_view title) {
-    if (prompts) prompts->append(QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())));
+    ++shown;
     target->showMessage(prompt, title);
 }
 
@@ -17,11 +17,9 @@ FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
 
 void FormWindow::handleFrom(QWidget* button, const std::function<QString()>& outcome,
                             const std::function<void()>& handler) {
-    QStringList prompts;
-    shown_.prompts = &prompts;
+    const int before = shown_.shown;
     handle(handler);
-    shown_.prompts = nullptr;
-    announce(button, prompts.isEmpty() ? outcome() : prompts.join(QStringLiteral("；")));
+    if (shown_.shown == before) announce(button, outcome());
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -4,18 +4,17 @@
 
 #include "ui/messages.h"
 
-#include <QStringList>
+#include <QString>
 #include <QWidget>
 
 namespace ui {
 
-// Passes every message on to the window's sink, and keeps the prompts shown
-// while a handler runs.
+// Passes every message on to the window's sink, and counts them.
 class ShownMessages : public runtime::MessageSink {
 public:
     void showMessage(std::string_view prompt, std::string_view title) override;
     runtime::MessageSink* target = nullptr;
-    QStringList* prompts = nullptr;  // set while a handler runs
+    int shown = 0;
 };
 
 class FormWindow : public QWidget {
@@ -41,9 +40,9 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     // Runs a handler; an error escaping it is shown, never ends the program.
     void handle(const std::function<void()>& handler) { runHandler(messages(), handler); }
-    // Runs the handler of `button`, then tells a screen reader what came of
-    // it: the button's accessible description becomes the messages the
-    // handler showed or, when it showed none, `outcome()` (what it wrote).
+    // Runs the handler of `button`, then has a screen reader say what came
+    // of it: `outcome()` (what it wrote), unless the handler showed a
+    // message, which the reader speaks with its box.
     void handleFrom(QWidget* button, const std::function<QString()>& outcome,
                     const std::function<void()>& handler);
 

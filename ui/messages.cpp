@@ -37,6 +37,10 @@ void prepareBox(QMessageBox& box, const QString& prompt, const QString& title) {
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
     box.setText(prompt);
+    // The box's name carries its text: Orca 48 leaves out a label of fewer
+    // than three words (a Chinese prompt has no blanks), and a description
+    // beside the label would make Orca 43 say the text twice.
+    box.setAccessibleName(title + QLatin1Char(' ') + prompt);
     box.setStandardButtons(QMessageBox::Ok);
     // QMessageBox sizes itself to its text when shown; a spacer across its
     // grid is the width it keeps to whatever the text.

@@ -1,0 +1,301 @@
+#!/usr/bin/python3
+"""What the Orca screen reader says while the calculator is used from the
+keyboard alone.
+
+Run inside a D-Bus session of its own (tests/orca/run):
+    orca_test.py PATH-TO-qorvi-calculator WORK-DIR
+
+Starts a virtual X display with a window manager, then Orca with settings
+of its own in WORK-DIR, speaking through speech-dispatcher whose only
+output module appends every text it is given to WORK-DIR/spoken. Then
+starts the calculator as a user would, sends the keys of each step below as
+a user sends them, and after each step waits until Orca has said the step's
+lines, in order. Every outcome must be said exactly once, and nothing stale
+said after it.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+
+# Each step: the keys sent (xdotool key names, "*N" to repeat, "type:TEXT"
+# to type), the lines Orca must then say, in this order (a line matches
+# when it starts with the text, after blanks are squeezed and a final full
+# stop dropped), and {text: n}: the step's speech contains the text exactly
+# n times (n = 0: not said at all). A step's speech runs from its first key
+# to the next step's first key.
+MAIN = "Qorvi数学计算器 V2.54"
+STEPS = [
+    # The main window opens with the focus on "+".
+    ("", [MAIN, "加 按钮"], {}),
+    # The four-function calculator: an operator key moves the focus to the
+    # display, which is read whole; "=" says the new display, again when
+    # it repeats.
+    ("Tab*4", ["简易计算显示框 文本"], {}),
+    ("type:6 shift+Tab*4", ["加 按钮"], {}),
+    ("space", ["简易计算显示框 文本", "6 已选中"], {"6 已选中": 1}),
+    ("type:7 Tab*3", ["等于 按钮"], {}),
+    ("space", ["13"], {"13": 1}),
+    ("space", ["13"], {"13": 1}),
+    # The expression: a result line, then an error in a message box, said
+    # once with the box, and not again when the box closes.
+    ("shift+Tab*2", ["数学表达式 文本"], {}),
+    ("ctrl+a type:2+3*4 Tab", ["计算表达式 按钮"], {}),
+    ("space", ["结果是: 14"], {"结果是: 14": 1}),
+    ("shift+Tab ctrl+a type:1/0 Tab", ["计算表达式 按钮"], {}),
+    ("space", ["警告 Qorvi计算器 除数为零", "确定 按钮"], {"除数为零": 1}),
+    ("Return", [MAIN, "计算表达式 按钮"], {"除数为零": 0, "结果是": 0}),
+    # Tan, Cos and Sin rewrite the display, each from the one before.
+    ("shift+Tab*2 type:45 Tab*16", ["正切 按钮"], {}),
+    ("space", ["0.999999999999998"], {"0.999999999999998": 1}),
+    ("Tab", ["余弦 按钮"], {}),
+    ("space", ["0.999847695156391"], {"0.999847695156391": 1}),
+    ("shift+Tab*2", ["正弦 按钮"], {}),
+    ("space", ["1.74497486210941E-02"], {"1.74497486210941E-02": 1}),
+    # Degrees to radians.
+    ("Tab*6 type:180 Tab*2", ["角度转换为弧度 按钮"], {}),
+    ("space", ["3.14159265358979"], {"3.14159265358979": 1}),
+    # Base conversion: the number, the target base, 转换, the source base.
+    ("Tab*16 type:255 Tab type:16 Tab Tab type:10 shift+Tab", ["进制转换 按钮"], {}),
+    ("space", ["结果为:1515"], {"1515": 1}),
+    # Long addition and multiplication.
+    ("shift+Tab*9 type:123 Tab type:989 Tab", ["计算高精度加法 按钮"], {}),
+    ("space", ["结果是: 1112"], {"1112": 1}),
+    ("Tab type:13 Tab type:0.5 Tab", ["计算高精度乘法 按钮"], {}),
+    ("space", ["结果是: 0.52"], {"0.52": 1}),
+    # The geometry window: a box, a triangle from its sides, one from its
+    # vertices, the decimal places, an ellipse. (A window opened from the
+    # keyboard: Orca 48 says its title, and takes the focused control in it
+    # without saying it.)
+    ("Tab space", ["几何计算"], {}),
+    ("Tab*4", ["计算三角形面积 按钮"], {}),
+    ("space", ["警告 几何计算 请选择一个选项"], {"请选择一个选项": 1}),
+    ("Return shift+Tab*4 alt+Down Return Tab type:3 Tab type:4 Tab type:5 Tab", ["计算三角形面积 按钮"], {}),
+    ("space", ["面积为:6"], {"面积为:6": 1}),  # "面积为:6." (the full stop is the pattern's)
+    ("Tab*2 type:4 Tab*4 type:3 Tab", ["按顶点坐标计算三角形面积 按钮"], {}),
+    ("space", ["面积为: 6"], {"面积为: 6": 1}),
+    ("Tab*7 type:2 Tab", ["确定小数位数 按钮"], {}),
+    ("space", ["已设为保留2位小数"], {"已设为保留2位小数": 1}),
+    ("shift+Tab*7 type:2 Tab type:1 Tab", ["计算椭圆形面积 按钮"], {}),
+    ("space", ["面积为: 6.28"], {"面积为: 6.28": 1}),
+    # Factorial and power, from the main window.
+    ("alt+F4", [MAIN], {}),
+    ("Tab*9 space", ["关于阶乘和乘方"], {}),
+    ("type:5 Tab", ["计算阶乘 按钮"], {}),
+    ("space", ["结果为:120"], {"120": 1}),
+    ("Tab type:2 Tab type:10 Tab", ["计算乘方 按钮"], {}),
+    ("space", ["结果为:1024"], {"1024": 1}),
+    # The constants: selecting an entry copies its value and says so.
+    ("alt+F4", [MAIN], {}),
+    ("shift+Tab space", ["关于常数"], {}),
+    # (Orca reads the entry too, before or after: 43 after, 48 before.)
+    ("Down", ["已复制 299792458"], {"已复制": 1, "真空中光速": 1}),
+    ("Up", ["已复制 8.85418782^-12"], {"已复制": 1, "真空介电常数": 1}),
+]
+
+STEP_SECONDS = 60  # a screen reader on a busy machine can be slow
+QUIET_SECONDS = 1.5  # after the last expected line, until nothing more is said
+
+
+def normalized(line):
+    line = re.sub(r"\s+", " ", line).strip()
+    line = re.sub(r"[.。]$", "", line)
+    # Orca 43 says a notification's role before its text.
+    return line[len("通知 "):] if line.startswith("通知 ") else line
+
+
+def matches(line, expected):
+    return line == expected or line.startswith(expected + " ")
+
+
+class Transcript:
+    def __init__(self, path):
+        self.path = path
+
+    def lines(self):
+        try:
+            with open(self.path, "rb") as f:
+                data = f.read()
+        except FileNotFoundError:
+            return []
+        text = data.decode("utf-8", errors="replace")
+        return [normalized(l) for l in text.split("\n") if l.strip()]
+
+    def wait_for(self, start, expected, seconds):
+        """Waits until the lines from `start` on say every expected line, in
+        order; returns the index after the last one matched."""
+        deadline = time.monotonic() + seconds
+        while True:
+            lines = self.lines()
+            at, found = start, 0
+            while found < len(expected) and at < len(lines):
+                if matches(lines[at], expected[found]):
+                    found += 1
+                at += 1
+            if found == len(expected):
+                return at
+            if time.monotonic() > deadline:
+                raise AssertionError("Orca did not say %r; it said %r" % (expected[found], lines[start:]))
+            time.sleep(0.1)
+
+    def wait_quiet(self, seconds):
+        count, since = len(self.lines()), time.monotonic()
+        deadline = since + 10 * seconds
+        while time.monotonic() - since < seconds and time.monotonic() < deadline:
+            time.sleep(0.1)
+            now = len(self.lines())
+            if now != count:
+                count, since = now, time.monotonic()
+
+
+def keystrokes(spec):
+    """The xdotool commands of a step's keys, one keystroke each."""
+    for token in spec.split():
+        if token.startswith("type:"):
+            for c in token[5:]:
+                yield ["type", c]
+        else:
+            name, _, times = token.partition("*")
+            for _ in range(int(times or 1)):
+                yield ["key", name]
+
+
+def wait_idle(log, quiet=0.25, seconds=20):
+    """Waits until Orca has written nothing to its debug log for `quiet`
+    seconds: it has handled what came before. A key sent while Orca is busy
+    waits for it only 100 ms in Qt 6.4, then reaches the window first, and
+    Orca, handling it late, cuts off what the key made it say."""
+    deadline = time.monotonic() + seconds
+    size, since = -1, time.monotonic()
+    while time.monotonic() < deadline:
+        now = os.path.getsize(log) if os.path.exists(log) else 0
+        if now != size:
+            size, since = now, time.monotonic()
+        elif time.monotonic() - since >= quiet:
+            return
+        time.sleep(0.05)
+
+
+def speech_settings(work):
+    """speech-dispatcher settings whose one output module writes each text
+    it is given on a line of WORK/spoken."""
+    conf = os.path.join(work, "config", "speech-dispatcher")
+    os.makedirs(os.path.join(conf, "modules"), exist_ok=True)
+    spoken = os.path.join(work, "spoken")
+    with open(os.path.join(conf, "speechd.conf"), "w") as f:
+        f.write('LogLevel 3\nLogDir "%s"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
+                'DefaultLanguage "zh"\nAddModule "file" "sd_generic" "file.conf"\n'
+                'DefaultModule "file"\nTimeout 600\n' % work)
+    with open(os.path.join(conf, "modules", "file.conf"), "w") as f:
+        f.write("GenericExecuteSynth \"printf '%%s\\\\n' \\'$DATA\\' >> %s\"\n" % spoken)
+        f.write('GenericLanguage "zh" "zh" "utf-8"\nGenericLanguage "en" "en" "utf-8"\n'
+                'AddVoice "zh" "MALE1" "zh"\nAddVoice "en" "MALE1" "en"\nDefaultVoice "zh"\n')
+    return spoken
+
+
+def chinese_locale(work):
+    """A zh_CN.UTF-8 locale of the test's own (the machine may have none)."""
+    path = os.path.join(work, "locale")
+    if not os.path.isdir(os.path.join(path, "zh_CN.UTF-8")):
+        os.makedirs(path, exist_ok=True)
+        subprocess.run(["localedef", "-i", "zh_CN", "-f", "UTF-8", os.path.join(path, "zh_CN.UTF-8")],
+                       check=True, stdout=subprocess.DEVNULL)
+    return path
+
+
+def orca_environment(env, session):
+    """Orca refuses to start while another Orca of the same user runs (it
+    asks pgrep): the user's own screen reader, say. That one is on another
+    accessibility bus and hears nothing of this session, so this session's
+    Orca is told of none, and the user's is left alone."""
+    bin_dir = os.path.join(session, "bin")
+    os.makedirs(bin_dir, exist_ok=True)
+    with open(os.path.join(bin_dir, "pgrep"), "w") as f:
+        f.write("#!/bin/sh\nexit 1\n")
+    os.chmod(os.path.join(bin_dir, "pgrep"), 0o755)
+    return dict(env, PATH=bin_dir + os.pathsep + env.get("PATH", "/usr/bin:/bin"))
+
+
+def start_display(env):
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                            pass_fds=[write], stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as f:
+        number = f.readline().strip()
+    if not number:
+        raise AssertionError("Xvfb did not start")
+    env["DISPLAY"] = ":" + number
+    return xvfb
+
+
+def main():
+    calculator, work = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
+    shutil.rmtree(os.path.join(work, "session"), ignore_errors=True)
+    session = os.path.join(work, "session")
+    runtime = os.path.join(session, "run")
+    os.makedirs(runtime, mode=0o700)
+    env = dict(os.environ, HOME=os.path.join(session, "home"), XDG_CONFIG_HOME=os.path.join(session, "config"),
+               XDG_RUNTIME_DIR=runtime, XDG_CACHE_HOME=os.path.join(session, "cache"),
+               XDG_DATA_HOME=os.path.join(session, "data"), LOCPATH=chinese_locale(work),
+               LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8", LANGUAGE="zh_CN")
+    env.pop("QT_QPA_PLATFORM", None)  # the real display, not offscreen
+    spoken = speech_settings(session)
+    transcript = Transcript(spoken)
+    processes = []
+    log = open(os.path.join(session, "programs.log"), "w")
+
+    def spawn(args, environment=env):
+        p = subprocess.Popen(args, env=environment, stdout=log, stderr=subprocess.STDOUT)
+        processes.append(p)
+        return p
+
+    failures = []
+    try:
+        processes.append(start_display(env))
+        spawn(["openbox"])
+        orca_log = os.path.join(session, "orca.log")
+        spawn(["orca", "--user-prefs", os.path.join(session, "orca"), "--debug-file", orca_log], orca_environment(env, session))
+        transcript.wait_for(0, ["屏幕阅读器启用"], 120)
+        start = len(transcript.lines())
+        app = spawn([calculator])
+        for number, (spec, expected, counts) in enumerate(STEPS, 1):
+            if number > 1:
+                start = len(transcript.lines())
+            for command in keystrokes(spec):
+                wait_idle(orca_log)
+                subprocess.run(["xdotool"] + command, env=env, check=True)
+            try:
+                transcript.wait_for(start, expected, STEP_SECONDS)
+            except AssertionError as e:
+                failures.append("step %d (%s): %s" % (number, spec or "start", e))
+                break
+            transcript.wait_quiet(QUIET_SECONDS)
+            said = transcript.lines()[start:]
+            for text, n in counts.items():
+                times = sum(line.count(text) for line in said)
+                if times != n:
+                    failures.append("step %d (%s): %r said %d times, not %d: %r" % (number, spec, text, times, n, said))
+            if app.poll() is not None:
+                failures.append("the calculator ended in step %d" % number)
+                break
+    finally:
+        for p in reversed(processes):
+            p.terminate()
+        for p in processes:
+            try:
+                p.wait(10)
+            except subprocess.TimeoutExpired:
+                p.kill()
+        log.close()
+    for f in failures:
+        print("FAIL:", f)
+    print("%d steps; %d failures; transcript in %s" % (len(STEPS), len(failures), spoken))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
