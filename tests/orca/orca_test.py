@@ -17,6 +17,7 @@ said after it.
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -188,7 +189,7 @@ def speech_settings(work):
     with open(os.path.join(conf, "speechd.conf"), "w") as f:
         f.write('LogLevel 3\nLogDir "%s"\nAudioOutputMethod "alsa"\nAudioALSADevice "null"\n'
                 'DefaultLanguage "zh"\nAddModule "file" "sd_generic" "file.conf"\n'
-                'DefaultModule "file"\nTimeout 600\n' % work)
+                'DefaultModule "file"\nTimeout 30\n' % work)
     with open(os.path.join(conf, "modules", "file.conf"), "w") as f:
         f.write("GenericExecuteSynth \"printf '%%s\\\\n' \\'$DATA\\' >> %s\"\n" % spoken)
         f.write('GenericLanguage "zh" "zh" "utf-8"\nGenericLanguage "en" "en" "utf-8"\n'
@@ -217,6 +218,15 @@ def orca_environment(env, session):
         f.write("#!/bin/sh\nexit 1\n")
     os.chmod(os.path.join(bin_dir, "pgrep"), 0o755)
     return dict(env, PATH=bin_dir + os.pathsep + env.get("PATH", "/usr/bin:/bin"))
+
+
+def stop_speech_dispatcher(runtime):
+    """Orca started it, and it would outlive the session by its Timeout."""
+    try:
+        with open(os.path.join(runtime, "speech-dispatcher", "pid", "speech-dispatcher.pid")) as f:
+            os.kill(int(f.read().split()[0]), signal.SIGTERM)
+    except (OSError, ValueError, IndexError):
+        pass
 
 
 def start_display(env):
@@ -283,6 +293,7 @@ def main():
                 failures.append("the calculator ended in step %d" % number)
                 break
     finally:
+        stop_speech_dispatcher(runtime)
         for p in reversed(processes):
             p.terminate()
         for p in processes:
