@@ -63,8 +63,8 @@ DoubleContext& context() {
 // library's functions err by at most one.
 constexpr int kTrustedUlps = 4;
 
-// Rounds `fast` to single when that single is sure to be the rounding of
-// the exact double; otherwise returns false.
+}  // namespace
+
 bool sureSingle(double fast, float& out) {
     if (std::isnan(fast)) return false;
     if (std::isinf(fast)) {  // beyond the double range: beyond the single range too
@@ -77,10 +77,17 @@ bool sureSingle(double fast, float& out) {
         high = std::nextafter(high, std::numeric_limits<double>::infinity());
     }
     const float a = static_cast<float>(low), b = static_cast<float>(high);
-    if (a != b) return false;
+    // Bits, not values: -0 equals +0, and a value straddling zero has no
+    // sure sign.
+    uint32_t bitsA, bitsB;
+    std::memcpy(&bitsA, &a, sizeof bitsA);
+    std::memcpy(&bitsB, &b, sizeof bitsB);
+    if (bitsA != bitsB) return false;
     out = a;
     return true;
 }
+
+namespace {
 
 double libraryFunction(Elementary f, double x) {
     switch (f) {

@@ -23,4 +23,9 @@ double exactPow(double x, double y);
 float functionToSingle(Elementary f, double x);
 float powToSingle(double x, double y);
 
+// The test behind the fast paths: true, with `out` set, when every double
+// within a few units in the last place of `fast` rounds to the same single
+// (the same bits: a zero keeps its sign only when it is sure).
+bool sureSingle(double fast, float& out);
+
 }  // namespace runtime

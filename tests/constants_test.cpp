@@ -41,6 +41,7 @@ TEST(Constants, SelectionIndexToValue) {
     constants::Tables t = constants::loadTables();
     EXPECT_EQ(t.valueForSelection(1), "299792458");
     EXPECT_EQ(t.valueForSelection(8), "3.141592653589");
+    EXPECT_EQ(t.valueForSelection(34), "21.4*10^3千克/米^3");  // the last entry
     EXPECT_EQ(t.valueForSelection(-1), std::nullopt);
     EXPECT_EQ(t.valueForSelection(35), std::nullopt);
 }

@@ -14,8 +14,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <set>
 #include <string>
+#include <utility>
 
 using runtime::Elementary;
 
@@ -111,11 +114,11 @@ TEST(Elementary, SinglePathsRoundTheExactDouble) {
     // Small whole powers of singles, from the tiniest to the largest.
     for (int i = 0; i < 50000; ++i) {
         const double x = static_cast<float>(draw.spread(-149, 127));
-        const double y = static_cast<double>(static_cast<int>(draw.next() % 7) - 2);
+        const double y = static_cast<double>(static_cast<int>(draw.next() % 9) - 3);
         ASSERT_EQ(runtime::powToSingle(x, y), static_cast<float>(runtime::exactPow(x, y))) << x << "^" << y;
     }
     for (double x : {0.0, -0.0}) {
-        for (double y : {-2.0, -1.0, 0.0, 1.0, 2.0, 3.0, 4.0}) {
+        for (double y : {-3.0, -2.0, -1.0, 0.0, 0.5, 1.0, 2.0, 3.0, 4.0, 9.0}) {
             const float got = runtime::powToSingle(x, y), want = static_cast<float>(runtime::exactPow(x, y));
             EXPECT_EQ(got, want) << x << "^" << y;
             EXPECT_EQ(std::signbit(got), std::signbit(want)) << x << "^" << y;
@@ -132,6 +135,76 @@ TEST(Elementary, SinglePathsRoundTheExactDouble) {
     EXPECT_EQ(runtime::powToSingle(2, 127), 0x1p127f);
     EXPECT_EQ(runtime::powToSingle(2, -150), 0.0f);   // halfway to the smallest subnormal single: to even
     EXPECT_EQ(runtime::powToSingle(2, -149), 0x1p-149f);
+    const std::pair<double, float> powersOfTwo[] = {{-3, 0.125f}, {-2, 0.25f}, {-1, 0.5f}, {5, 32}, {0.5, std::sqrt(2.f)}};
+    for (const auto& [y, want] : powersOfTwo) EXPECT_EQ(runtime::powToSingle(2, y), want) << "2^" << y;
+    EXPECT_EQ(runtime::powToSingle(4, 0.5), 2.0f);
+}
+
+namespace {
+uint32_t bitsOf(float f) {
+    uint32_t bits;
+    std::memcpy(&bits, &f, sizeof bits);
+    return bits;
+}
+}  // namespace
+
+// A zero keeps the sign of the correctly rounded result: + for sin(+0),
+// tan(+0), an underflow of a positive base and zero to a positive power.
+TEST(Elementary, ZerosKeepTheirSign) {
+    const struct {
+        Elementary f;
+        double x;
+        uint32_t bits;
+    } functions[] = {{Elementary::Sin, 0.0, 0}, {Elementary::Tan, 0.0, 0}, {Elementary::Sin, -0.0, 0x80000000},
+                     {Elementary::Tan, -0.0, 0x80000000}, {Elementary::Cos, -0.0, 0x3f800000}};
+    for (const auto& c : functions) EXPECT_EQ(bitsOf(runtime::functionToSingle(c.f, c.x)), c.bits) << nameOf(c.f) << c.x;
+    const struct {
+        double x, y;
+        uint32_t bits;
+    } powers[] = {{0, 9, 0}, {0, 0.5, 0}, {-0.0, 0.5, 0}, {-0.0, 3, 0x80000000}, {-0.0, 9, 0x80000000},
+                  {8.239, -32768, 0}, {-8.239, -32767, 0x80000000}, {0.5, 2000, 0}, {1e-30, 3, 0}};
+    for (const auto& c : powers) EXPECT_EQ(bitsOf(runtime::powToSingle(c.x, c.y)), c.bits) << c.x << "^" << c.y;
+}
+
+// The fast paths' test: sure only when every double within the trusted
+// units of the library's value rounds to the same single, bits and all.
+TEST(Elementary, SureSingleOnlyAwayFromBoundaries) {
+    const double midpoint = 1 + 0x1p-24, ulp = 0x1p-52;  // halfway between 1 and the next single
+    const struct {
+        double fast;
+        bool sure;
+        float single;
+    } cases[] = {{midpoint, false, 0}, {midpoint + ulp, false, 0}, {midpoint + 4 * ulp, false, 0},
+                 {midpoint - 4 * ulp, true, 1}, {midpoint + 5 * ulp, true, 1 + 0x1p-23f},
+                 {midpoint - 5 * ulp, true, 1}, {0.0, false, 0}, {-0.0, false, 0}, {1e-300, true, 0},
+                 {-1e-300, true, -0.0f}, {std::numeric_limits<double>::infinity(), true, std::numeric_limits<float>::infinity()},
+                 {std::numeric_limits<double>::quiet_NaN(), false, 0}};
+    for (const auto& c : cases) {
+        float single = 12345;
+        EXPECT_EQ(runtime::sureSingle(c.fast, single), c.sure) << c.fast;
+        if (c.sure) {
+            EXPECT_EQ(bitsOf(single), bitsOf(c.single)) << c.fast;
+        }
+    }
+}
+
+// Hard cases the exact path computes and remembers: one exponent with many
+// bases, and one base with many exponents, each answer that of its own
+// arguments.
+TEST(Elementary, RememberedPowersAnswerTheirOwnArguments) {
+    for (int round = 0; round < 2; ++round) {
+        for (double m = 0x1p24 + 1; m < 0x1p24 + 801; m += 2)  // odd, 25 bits: halfway between two singles
+            ASSERT_EQ(runtime::powToSingle(m * m, 0.5), static_cast<float>(m)) << m << "^2^0.5";
+        const double base = 1 + 0x1p-24;  // halfway between 1 and the next single
+        std::set<float> answers;
+        for (int k = -16; k <= 16; ++k) {
+            const double y = 1 + k * 0x1p-30;  // results within four units of the halfway point
+            const float got = runtime::powToSingle(base, y);
+            ASSERT_EQ(got, static_cast<float>(runtime::exactPow(base, y))) << "k=" << k;
+            answers.insert(got);
+        }
+        EXPECT_EQ(answers.size(), 2u);
+    }
 }
 
 // Answers that machines with and without fused multiply-add, or with x87

@@ -34,7 +34,9 @@ class EvaluatesTo : public testing::TestWithParam<ValueCase> {};
 
 TEST_P(EvaluatesTo, Value) {
     const ValueCase& c = GetParam();
-    EXPECT_EQ(EvaluateExpr(c.expression), c.value) << c.expression;
+    const float value = EvaluateExpr(c.expression);
+    EXPECT_EQ(value, c.value) << c.expression;
+    EXPECT_EQ(std::signbit(value), std::signbit(c.value)) << c.expression;  // a zero's sign too
 }
 
 INSTANTIATE_TEST_SUITE_P(Grouping, EvaluatesTo, testing::Values(
@@ -49,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Signs, EvaluatesTo, testing::Values(
     ValueCase{"-2^2", 4}, ValueCase{"2^-1", 0.5f}, ValueCase{"2--3", 5},
     ValueCase{"-(1+2)", -3}, ValueCase{"+5", 5}, ValueCase{"(1+2)-3", 0},
     ValueCase{"sin(0)+1", 1}, ValueCase{"- 5", -5}, ValueCase{"2 - -3", 5},
-    ValueCase{"3*-2", -6}, ValueCase{"-", 0}, ValueCase{"--5", 5}, ValueCase{"+-+5", -5},
+    ValueCase{"3*-2", -6}, ValueCase{"-", -0.0f}, ValueCase{"--5", 5}, ValueCase{"+-+5", -5},
     ValueCase{"2*(-3)", -6}, ValueCase{"(-3)*2", -6}, ValueCase{"(2)-(-3)", 5}),
     caseName<ValueCase>);
 
@@ -62,7 +64,16 @@ INSTANTIATE_TEST_SUITE_P(FunctionsAndConstants, EvaluatesTo, testing::Values(
     ValueCase{"SIN(0)", 0}, ValueCase{"sqr(16)", 4}, ValueCase{"Sqr(2)", std::sqrt(2.f)},
     ValueCase{"cos(0)", 1}, ValueCase{"tan(0)", 0}, ValueCase{"sin(1)", static_cast<float>(std::sin(1.0))},
     ValueCase{"sqr(sqr(256))", 4}, ValueCase{"1e5", 100000}, ValueCase{"1,000", 1000},
-    ValueCase{"2-2.01", 2.f - 2.01f}, ValueCase{"0.1+0.2", 0.1f + 0.2f}),
+    ValueCase{"2-2.01", 2.f - 2.01f}, ValueCase{"0.1+0.2", 0.1f + 0.2f},
+    ValueCase{"TAN(1)", static_cast<float>(std::tan(1.0))}, ValueCase{"COS(0)", 1}),
+    caseName<ValueCase>);
+
+// Exact zeros: + from sines, tangents and powers of zero or underflowing
+// powers of a positive base; - only where IEEE arithmetic gives it.
+INSTANTIATE_TEST_SUITE_P(Zeros, EvaluatesTo, testing::Values(
+    ValueCase{"sin(0)", 0}, ValueCase{"tan(0)", 0}, ValueCase{"0^9", 0}, ValueCase{"^.5", 0},
+    ValueCase{"8.239^&H8000", 0}, ValueCase{"0.5^2000", 0}, ValueCase{"-0^3", -0.0f},
+    ValueCase{"sin(-0)", -0.0f}, ValueCase{"0*-1", -0.0f}, ValueCase{"-sin(0)", -0.0f}),
     caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(EmptyOperands, EvaluatesTo, testing::Values(

@@ -257,6 +257,8 @@ TEST(FormatPattern, DecimalPlacesPatterns) {
 TEST(FormatPattern, SinglesUseTheirSevenDigitText) {
     EXPECT_EQ(formatPattern(4347.4567f, "0.####"), "4347.457");
     EXPECT_EQ(formatPattern(0.1f, "0.##########"), "0.1");
+    EXPECT_EQ(formatPattern(3.14159274f, "0.##"), "3.14");  // the pattern's places, not the general text
+    EXPECT_EQ(formatPattern(2.0f, "0.##"), "2.");
 }
 
 TEST(FormatPattern, ThousandsOfPlacesAddNothingBeyondTheDigits) {
@@ -318,6 +320,7 @@ TEST(Power, NegativeBaseNeedsAWholeExponent) {
 TEST(RuntimeErrors, DescriptionsInTheInterfaceLanguage) {
     EXPECT_EQ(RuntimeError(5).description(), "无效的过程调用或参数");
     EXPECT_EQ(RuntimeError(6).description(), "溢出");
+    EXPECT_EQ(RuntimeError(7).description(), "内存不足");
     EXPECT_EQ(RuntimeError(9).description(), "下标越界");
     EXPECT_EQ(RuntimeError(11).description(), "除数为零");
     EXPECT_EQ(RuntimeError(13).description(), "类型不匹配");
