@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build session run test bench screenshots cross-test fuzz sanitize package install clean
+.PHONY: all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean
 
 all: build
 
@@ -43,11 +43,20 @@ package:
 cross-test:
 	scripts/cross-test
 
+# make test (or the TARGETS given) on another Debian release, in a minimal
+# system made with debootstrap under $(BUILD_DIR)/debian-SUITE, kept for
+# later runs: make debian-test SUITE=testing TARGETS="test package"
+SUITE ?= trixie
+TARGETS ?= test
+debian-test:
+	BUILD_DIR=$(BUILD_DIR) scripts/debian-test $(SUITE) $(TARGETS)
+
 fuzz:
 	scripts/fuzz
 
 sanitize:
 	scripts/sanitize
 
+# --one-file-system: never into what a killed debian-test left mounted.
 clean:
-	rm -rf $(BUILD_DIR) build-fuzz build-sanitize build-cross
+	rm -rf --one-file-system $(BUILD_DIR) build-fuzz build-sanitize build-cross

@@ -1,13 +1,13 @@
 // Starts a program and reports how long it took to map its first top-level
-// window and how much memory of its own it holds once that window is
-// painted: its unique set size (private pages, from smaps_rollup), which
-// leaves out the shared libraries' and fonts' pages that every program
-// mapping them shares.
+// window and how much memory it holds once that window is painted: the
+// memory it has made for itself (Private_Dirty of smaps_rollup: its heap,
+// stacks and written data, the same whatever else runs), and its
+// proportional share of all it maps (Pss), beside it.
 // It listens to the X server itself (structure events on the root window),
 // so the time is that of the map request, not of a polling loop.
 //
 // Usage: startup-probe [--settle MS] program [arguments...]
-// Prints "milliseconds-to-map private-kB" on one line.
+// Prints "milliseconds-to-map private-dirty-kB pss-kB" on one line.
 
 #include <xcb/xcb.h>
 
@@ -28,19 +28,13 @@
 
 namespace {
 
-// Private_Clean + Private_Dirty (+ Private_Hugetlb) of the process.
-long privateKilobytes(pid_t pid) {
+// A field of the process's smaps_rollup, in kB (-1 when it cannot be read).
+long rollupKilobytes(pid_t pid, const std::string& field) {
     std::ifstream rollup("/proc/" + std::to_string(pid) + "/smaps_rollup");
     std::string line;
-    long total = 0;
-    bool found = false;
-    while (std::getline(rollup, line)) {
-        if (line.rfind("Private_", 0) == 0) {
-            total += std::strtol(line.c_str() + line.find(':') + 1, nullptr, 10);
-            found = true;
-        }
-    }
-    return found ? total : -1;
+    while (std::getline(rollup, line))
+        if (line.rfind(field + ":", 0) == 0) return std::strtol(line.c_str() + field.size() + 1, nullptr, 10);
+    return -1;
 }
 
 int fail(const char* why, pid_t child) {
@@ -118,10 +112,11 @@ int main(int argc, char* argv[]) {
     }
 
     std::this_thread::sleep_for(std::chrono::milliseconds(settleMs));
-    const long rss = privateKilobytes(child);
+    const long dirty = rollupKilobytes(child, "Private_Dirty");
+    const long pss = rollupKilobytes(child, "Pss");
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(connection);
-    std::printf("%.2f %ld\n", mappedMs, rss);
-    return rss < 0 ? 1 : 0;
+    std::printf("%.2f %ld %ld\n", mappedMs, dirty, pss);
+    return dirty < 0 || pss < 0 ? 1 : 0;
 }

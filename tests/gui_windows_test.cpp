@@ -136,7 +136,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(view->window()));
         QRect r = view->visualRect(view->model()->index(row, 0));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
-        QTRY_VERIFY(!view->window()->isVisible());
+        QVERIFY(QTest::qWaitFor([view] { return !view->window()->isVisible(); }));
     }
 
 private slots:
