@@ -30,8 +30,10 @@ test: build
 bench: build
 	$(BUILD_DIR)/bench/qorvi-bench --benchmark_counters_tabular=true
 
+# PALETTE=dark draws them in a dark palette, into screenshots-dark/.
+PALETTE ?=
 screenshots: build
-	scripts/screenshots $(BUILD_DIR)/screenshots $(BUILD_DIR)/app/qorvi-screenshots
+	scripts/screenshots $(BUILD_DIR)/screenshots$(if $(PALETTE),-$(PALETTE)) $(BUILD_DIR)/app/qorvi-screenshots $(PALETTE)
 
 # The Debian package (dpkg-buildpackage), checked with lintian --pedantic
 # and appstreamcli; the .deb is left in $(BUILD_DIR).

@@ -1,5 +1,5 @@
 #include "app/lifecycle.h"
-#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,8 +1,10 @@
 // Opens every window of the program and writes a picture of each to the
-// folder given as the first argument.
+// folder given as the first argument; with --dark, in a dark palette as a
+// dark desktop theme gives it.
+//   qorvi-screenshots [--dark] [folder]
 
 #include "app/lifecycle.h"
-#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +27,9 @@ bool save(QWidget* window, const QDir& dir) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     ui::setupApplicationLook();
-    QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
+    QStringList arguments = QApplication::arguments().mid(1);
+    if (arguments.removeAll(QStringLiteral("--dark")) > 0) QApplication::setPalette(ui::darkPalette());
+    QDir dir(arguments.isEmpty() ? QStringLiteral("screenshots") : arguments.first());
     dir.mkpath(QStringLiteral("."));
 
     app::Lifecycle lifecycle;

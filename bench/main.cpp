@@ -2,7 +2,7 @@
 // need an application object; without a display they use the offscreen
 // platform.
 
-#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <QApplication>
 

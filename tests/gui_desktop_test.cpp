@@ -1,21 +1,45 @@
 // What a desktop user relies on in every window: each caption and button
-// text fits its designed box (run at 100 % and at 200 % scale), and every
-// control that takes input has an accessible name.
+// text fits its designed box (run at 100 % and at 200 % scale, and under a
+// desktop theme of other fonts, colours and style), every text can be read
+// in light and dark colours, and every control that takes input has an
+// accessible name.
 
 #include "app/lifecycle.h"
 #include "gui_support.h"
 #include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/messages.h"
+#include "ui/result_line.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
+#include <QStyleFactory>
+#include <QToolTip>
 
 #include <memory>
 
 using namespace guitest;
+
+namespace {
+// Counts the font and style changes the application goes through.
+class EventCounter : public QObject {
+public:
+    explicit EventCounter(int* count) : count_(count) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::ApplicationFontChange || e->type() == QEvent::StyleChange) ++*count_;
+        return false;
+    }
+
+private:
+    int* count_;
+};
+}  // namespace
 
 class DesktopTest : public QObject {
     Q_OBJECT
@@ -29,6 +53,87 @@ class DesktopTest : public QObject {
 
     static QString where(QWidget* w) { return w->window()->objectName() + QLatin1Char('/') + w->objectName(); }
 
+    // A text can be read when its strokes stand out from the picture's
+    // commonest colour (its background): some pixels by a little (a thin
+    // glyph's edges), the darkest or lightest by much more than a text in
+    // a colour near the background's (black on the dark grey: 47).
+    static bool legible(const QImage& picture) {
+        const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+        QHash<QRgb, int> counts;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+        QRgb background = 0;
+        int most = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+            if (it.value() > most) most = it.value(), background = it.key();
+        int strokes = 0, strongest = 0;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            const int contrast = std::abs(qGray(it.key()) - qGray(background));
+            if (contrast > 40) strokes += it.value();
+            strongest = std::max(strongest, contrast);
+        }
+        return strokes >= 3 && strongest > 64;  // the thinnest glyphs ("×" at 9 points) reach 77
+    }
+
+    void everyTextIsReadable() {
+        for (QWidget* window : windows()) {
+            const QImage picture = window->grab().toImage();
+            const qreal ratio = picture.devicePixelRatio();
+            auto check = [&](QWidget* c, QRect r) {
+                if (!c->isVisible()) return;
+                const QRect area(c->mapTo(window, r.topLeft()) * ratio, r.size() * ratio);
+                QVERIFY2(legible(picture.copy(area)), qPrintable(where(c)));
+            };
+            for (QLabel* l : window->findChildren<QLabel*>())
+                if (!l->text().isEmpty()) check(l, l->contentsRect());
+            for (QPushButton* b : window->findChildren<QPushButton*>()) check(b, ui::buttonCaptionRect(b));
+            for (QGroupBox* f : window->findChildren<QGroupBox*>())  // the caption where it breaks the border
+                check(f, QRect(8, 0, f->fontMetrics().horizontalAdvance(f->title()) - 2, f->fontMetrics().height()));
+            for (QLineEdit* e : window->findChildren<QLineEdit*>())
+                if (!e->text().isEmpty()) check(e, e->rect());
+            for (QListWidget* l : window->findChildren<QListWidget*>()) check(l, l->viewport()->geometry());
+        }
+        for (QComboBox* combo : lifecycle->geometry()->findChildren<QComboBox*>()) {
+            combo->showPopup();
+            QVERIFY2(legible(combo->view()->grab().toImage()), qPrintable(where(combo)));
+            combo->hidePopup();
+        }
+        // A result line's selection, its tool tip, and a message box.
+        QLabel* result = control<QLabel>(&lifecycle->main(), "Label11");
+        ui::setCaption(result, QStringLiteral("结果是:  ") + QString(600, QLatin1Char('9')));
+        result->setSelection(0, 20);
+        QVERIFY(legible(result->grab().toImage()));
+        QToolTip::showText(result->mapToGlobal(QPoint(4, 4)), result->toolTip(), result);
+        QWidget* tip = nullptr;
+        QVERIFY(QTest::qWaitFor([&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+            return tip != nullptr;
+        }));
+        QVERIFY(legible(tip->grab().toImage()));
+        QToolTip::hideText();
+        ui::setCaption(result, QStringLiteral("结果是:"));
+        QMessageBox box;
+        ui::prepareBox(box, QStringLiteral("除数为零"), QStringLiteral("Qorvi计算器"));
+        QVERIFY(legible(box.grab().toImage()));
+    }
+
+    // Every control's font, with the family it resolves to (some controls
+    // are made anew by a new style: they are left out once gone).
+    using Fonts = QList<QPair<QPointer<QWidget>, QString>>;
+    Fonts controlFonts() {
+        Fonts fonts;
+        for (QWidget* window : windows()) {
+            fonts.append({window, fontOf(window)});
+            for (QWidget* c : window->findChildren<QWidget*>())
+                if (c->window() == window) fonts.append({c, fontOf(c)});  // not a tool tip or a popup list
+        }
+        return fonts;
+    }
+    static QString fontOf(QWidget* c) {
+        return c->isWindow() ? c->font().toString() : c->font().toString() + QLatin1Char(' ') + QFontInfo(c->font()).family();
+    }
+
 private slots:
     void initTestCase() {
         ui::setupApplicationLook();
@@ -41,6 +146,13 @@ private slots:
         for (QWidget* w : windows()) QVERIFY(QTest::qWaitForWindowExposed(w));
     }
     void cleanupTestCase() { lifecycle.reset(); }
+
+    // Run under a desktop theme (qt6ct) too: its colours are in use.
+    void theDesktopsColoursAreFollowed() {
+        const QString expected = qEnvironmentVariable("QORVI_THEME_WINDOW_COLOUR");
+        if (expected.isEmpty()) QSKIP("no desktop theme given");
+        QCOMPARE(QApplication::palette().color(QPalette::Window).name(), expected);
+    }
 
     void captionsFitTheirBoxes() {
         for (QWidget* window : windows()) {
@@ -71,6 +183,53 @@ private slots:
                 QVERIFY2(fm.height() <= box->height() - 2, qPrintable(where(box)));
             }
         }
+    }
+
+    void everyTextIsReadableInTheDesignsColours() { everyTextIsReadable(); }
+
+    // As a platform theme does, at start or when the user changes a setting:
+    // another application font, palette and style once the windows exist.
+    // The design's font and style come back; the theme's colours stay.
+    void theDesignsLookOutlastsTheDesktopsChanges() {
+        // A theme's font set at start is set back once the events are handled.
+        QVERIFY(QTest::qWaitFor([] { return QFontInfo(QApplication::font()).family() == QStringLiteral("AR PL UMing CN"); }));
+        const Fonts before = controlFonts();
+        QApplication::setPalette(ui::darkPalette());
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 11, QFont::Bold));
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        // The windows have had the new font before it is set back: no
+        // control takes it, not even for a moment.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::ApplicationFontChange);
+        for (const auto& [control, font] : before)
+            if (control) QVERIFY2(fontOf(control) == font, qPrintable(where(control)));
+        QVERIFY(QTest::qWaitFor([] { return ui::hasDesignStyle() && QApplication::font().pointSizeF() == 9.0; }));
+        QCOMPARE(QFontInfo(QApplication::font()).family(), QStringLiteral("AR PL UMing CN"));
+        QCOMPARE(QApplication::palette().color(QPalette::Window), ui::darkPalette().color(QPalette::Window));
+        for (const auto& [control, font] : before)
+            if (control) QVERIFY2(fontOf(control) == font, qPrintable(where(control) + QStringLiteral(": ") + fontOf(control)));
+        // Set back once: once the windows have had the change, nothing goes
+        // on changing.
+        QTest::qWait(20);
+        int changes = 0;
+        EventCounter counter(&changes);
+        qApp->installEventFilter(&counter);
+        QTest::qWait(50);
+        qApp->removeEventFilter(&counter);
+        QCOMPARE(changes, 0);
+        captionsFitTheirBoxes();
+        comboItemsFitTheirBoxes();
+        everyTextIsReadable();
+    }
+
+    // The design's 确定 is a plain button in the design's font, whatever the
+    // style or the desktop would give a dialog's buttons.
+    void messageBoxesAreTheDesigns() {
+        QMessageBox box;
+        ui::prepareBox(box, QStringLiteral("除数为零"), QStringLiteral("Qorvi计算器"));
+        QVERIFY(box.button(QMessageBox::Ok)->icon().isNull());
+        QCOMPARE(box.style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+        for (QWidget* w : box.findChildren<QWidget*>())
+            QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("AR PL UMing CN"));
     }
 
     void comboItemsFitTheirBoxes() {

@@ -5,6 +5,7 @@
 #include "runtime/error.h"
 #include "gui_support.h"
 #include "ui/controls.h"
+#include "ui/look.h"
 #include "ui/messages.h"
 
 #include <QDialogButtonBox>

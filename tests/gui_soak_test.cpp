@@ -5,7 +5,7 @@
 
 #include "app/lifecycle.h"
 #include "gui_support.h"
-#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -4,7 +4,7 @@
 
 #include "app/lifecycle.h"
 #include "runtime/messages.h"
-#include "ui/controls.h"
+#include "ui/look.h"
 
 #include <functional>
 #include <memory>

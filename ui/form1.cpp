@@ -6,6 +6,8 @@
 #include "eval/command.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/result_line.h"
 
 #include <QGroupBox>
 #include <QLabel>

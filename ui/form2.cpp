@@ -1,5 +1,7 @@
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/result_line.h"
 #include "ui/forms.h"
 
 #include <QComboBox>

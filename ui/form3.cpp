@@ -1,5 +1,6 @@
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/look.h"
 #include "ui/forms.h"
 
 #include <QClipboard>

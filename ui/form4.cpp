@@ -1,6 +1,8 @@
 #include "bignum/commands.h"
 #include "ui/accessibility.h"
 #include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/result_line.h"
 #include "ui/forms.h"
 
 #include <QLabel>

@@ -1,4 +1,6 @@
 #include "ui/controls.h"
+#include "ui/look.h"
+#include "ui/result_line.h"
 #include "ui/forms.h"
 
 #include <QLabel>

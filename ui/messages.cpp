@@ -1,11 +1,13 @@
 #include "ui/messages.h"
 
 #include "runtime/error.h"
+#include "ui/look.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QAbstractButton>
 #include <QSpacerItem>
 #include <QString>
 
@@ -42,6 +44,10 @@ void prepareBox(QMessageBox& box, const QString& prompt, const QString& title) {
     // beside the label would make Orca 43 say the text twice.
     box.setAccessibleName(title + QLatin1Char(' ') + prompt);
     box.setStandardButtons(QMessageBox::Ok);
+    keepDesignFont(&box);
+    // The design's 确定 is a plain button: no stock picture, whatever the
+    // style or the desktop would add.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
     // QMessageBox sizes itself to its text when shown; a spacer across its
     // grid is the width it keeps to whatever the text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {

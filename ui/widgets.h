@@ -1,0 +1,51 @@
+#pragma once
+// The design's own kinds of control: frames with their caption on the
+// border, buttons whose caption wraps, text boxes that report the focus.
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+
+#include <functional>
+
+namespace ui {
+
+// A frame drawn as the design draws frames: the caption on the top border.
+class CaptionFrame : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A button whose caption wraps onto further lines when it is wider than the
+// button, as the design's tall narrow buttons expect ("转" over "换").
+// Enter and Return click the focused button, as Space does.
+class CaptionButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The text area a button leaves for its caption.
+QRect buttonCaptionRect(const QPushButton* button);
+
+// A text box that reports when it gets the focus, after its own handling.
+class FocusLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onGotFocus;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QLineEdit::focusInEvent(event);
+        if (onGotFocus) onGotFocus();
+    }
+};
+
+}  // namespace ui
