@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QSpacerItem>
 #include <QString>
 
@@ -45,9 +46,13 @@ void prepareBox(QMessageBox& box, const QString& prompt, const QString& title) {
     box.setAccessibleName(title + QLatin1Char(' ') + prompt);
     box.setStandardButtons(QMessageBox::Ok);
     keepDesignFont(&box);
-    // The design's 确定 is a plain button: no stock picture, whatever the
-    // style or the desktop would add.
-    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setIcon(QIcon());
+    // The design's 确定 is a plain button: no stock picture and no
+    // mnemonic ("确定(O)" under GTK), whatever the style or the desktop would
+    // add.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setIcon(QIcon());
+        ok->setText(QCoreApplication::translate("QPlatformTheme", "OK"));
+    }
     // QMessageBox sizes itself to its text when shown; a spacer across its
     // grid is the width it keeps to whatever the text.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
