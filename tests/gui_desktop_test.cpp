@@ -120,6 +120,7 @@ class DesktopTest : public QObject {
 
     // Every control's font, with the family it resolves to (some controls
     // are made anew by a new style: they are left out once gone).
+    static QString fontOf(QWidget* c) { return c->font().toString() + QLatin1Char(' ') + QFontInfo(c->font()).family(); }
     using Fonts = QList<QPair<QPointer<QWidget>, QString>>;
     Fonts controlFonts() {
         Fonts fonts;
@@ -129,9 +130,6 @@ class DesktopTest : public QObject {
                 if (c->window() == window) fonts.append({c, fontOf(c)});  // not a tool tip or a popup list
         }
         return fonts;
-    }
-    static QString fontOf(QWidget* c) {
-        return c->isWindow() ? c->font().toString() : c->font().toString() + QLatin1Char(' ') + QFontInfo(c->font()).family();
     }
 
 private slots:

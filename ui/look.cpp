@@ -70,11 +70,11 @@ QFont designFont() {
 
 // A platform theme sets its font and style when the application starts
 // (some after the program has set its own) and again whenever the user
-// changes them. The design's are set back once Qt has finished handling
-// the change.
+// changes them. Every window hears of such a change: the design's are set
+// back once Qt has finished handling it.
 class LookKeeper : public QObject {
 public:
-    explicit LookKeeper(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+    using QObject::QObject;
 
     bool eventFilter(QObject*, QEvent* event) override {
         const QEvent::Type type = event->type();
@@ -96,6 +96,11 @@ private:
     bool pending_ = false;
 };
 
+QPointer<LookKeeper>& keeper() {
+    static QPointer<LookKeeper> k;
+    return k;
+}
+
 }  // namespace
 
 QFont songFont(double pointSize) {
@@ -116,7 +121,10 @@ QFont kaiFont(double pointSize) {
 
 bool hasDesignStyle() { return !designStyle().isNull(); }
 
-void keepDesignFont(QWidget* window) { window->setFont(designFont()); }
+void keepDesignFont(QWidget* window) {
+    window->setFont(designFont());
+    if (keeper()) window->installEventFilter(keeper());
+}
 
 QPalette darkPalette() {
     struct Role {
@@ -175,8 +183,7 @@ void setupApplicationLook() {
     QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));
     QFont::insertSubstitution(QStringLiteral("华文行楷"), QString::fromLatin1(kKaiFamily));
     QApplication::setFont(designFont());
-    static QPointer<LookKeeper> keeper;
-    if (!keeper) keeper = new LookKeeper(qApp);
+    if (!keeper()) keeper() = new LookKeeper(qApp);
 }
 
 }  // namespace ui

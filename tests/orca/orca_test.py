@@ -142,19 +142,9 @@ class Transcript:
                 raise AssertionError("Orca did not say %r; it said %r" % (expected[found], lines[start:]))
             time.sleep(0.1)
 
-    def wait_quiet(self, seconds):
-        count, since = len(self.lines()), time.monotonic()
-        deadline = since + 10 * seconds
-        while time.monotonic() - since < seconds and time.monotonic() < deadline:
-            time.sleep(0.1)
-            now = len(self.lines())
-            if now != count:
-                count, since = now, time.monotonic()
-
-
-def keystrokes(spec):
+def keystrokes(keys):
     """The xdotool commands of a step's keys, one keystroke each."""
-    for token in spec.split():
+    for token in keys.split():
         if token.startswith("type:"):
             for c in token[5:]:
                 yield ["type", c]
@@ -164,20 +154,24 @@ def keystrokes(spec):
                 yield ["key", name]
 
 
-def wait_idle(log, quiet=0.25, seconds=20):
-    """Waits until Orca has written nothing to its debug log for `quiet`
-    seconds: it has handled what came before. A key sent while Orca is busy
-    waits for it only 100 ms in Qt 6.4, then reaches the window first, and
-    Orca, handling it late, cuts off what the key made it say."""
+def wait_still(size, quiet, seconds):
+    """Waits until size() has not changed for `quiet` seconds, or `seconds`
+    have passed."""
     deadline = time.monotonic() + seconds
-    size, since = -1, time.monotonic()
-    while time.monotonic() < deadline:
-        now = os.path.getsize(log) if os.path.exists(log) else 0
-        if now != size:
-            size, since = now, time.monotonic()
-        elif time.monotonic() - since >= quiet:
-            return
+    last, since = size(), time.monotonic()
+    while time.monotonic() - since < quiet and time.monotonic() < deadline:
         time.sleep(0.05)
+        now = size()
+        if now != last:
+            last, since = now, time.monotonic()
+
+
+def wait_idle(log):
+    """Waits until Orca has handled what came before: its debug log has been
+    still for 0.25 s. A key sent while Orca is busy waits for it only 100 ms
+    in Qt 6.4, then reaches the window first, and Orca, handling it late,
+    cuts off what the key made it say."""
+    wait_still(lambda: os.path.getsize(log) if os.path.exists(log) else 0, 0.25, 20)
 
 
 def speech_settings(work):
@@ -272,23 +266,23 @@ def main():
         transcript.wait_for(0, ["屏幕阅读器启用"], 120)
         start = len(transcript.lines())
         app = spawn([calculator])
-        for number, (spec, expected, counts) in enumerate(STEPS, 1):
+        for number, (keys, expected, counts) in enumerate(STEPS, 1):
             if number > 1:
                 start = len(transcript.lines())
-            for command in keystrokes(spec):
+            for command in keystrokes(keys):
                 wait_idle(orca_log)
                 subprocess.run(["xdotool"] + command, env=env, check=True)
             try:
                 transcript.wait_for(start, expected, STEP_SECONDS)
             except AssertionError as e:
-                failures.append("step %d (%s): %s" % (number, spec or "start", e))
+                failures.append("step %d (%s): %s" % (number, keys or "start", e))
                 break
-            transcript.wait_quiet(QUIET_SECONDS)
+            wait_still(lambda: len(transcript.lines()), QUIET_SECONDS, 10 * QUIET_SECONDS)
             said = transcript.lines()[start:]
             for text, n in counts.items():
                 times = sum(line.count(text) for line in said)
                 if times != n:
-                    failures.append("step %d (%s): %r said %d times, not %d: %r" % (number, spec, text, times, n, said))
+                    failures.append("step %d (%s): %r said %d times, not %d: %r" % (number, keys, text, times, n, said))
             if app.poll() is not None:
                 failures.append("the calculator ended in step %d" % number)
                 break
