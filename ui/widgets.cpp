@@ -61,4 +61,14 @@ void CaptionButton::paintEvent(QPaintEvent* event) {
     p.drawText(buttonCaptionRect(this), Qt::AlignCenter | Qt::TextWrapAnywhere, text());
 }
 
+FocusLineEdit::FocusLineEdit(QWidget* parent) : QLineEdit(parent) {
+    // For on-screen keyboards and the like: Latin keys, no word guesses.
+    setInputMethodHints(Qt::ImhPreferLatin | Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+}
+
+QVariant FocusLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    if (query == Qt::ImEnabled) return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 }  // namespace ui

@@ -35,11 +35,19 @@ protected:
 // The text area a button leaves for its caption.
 QRect buttonCaptionRect(const QPushButton* button);
 
-// A text box that reports when it gets the focus, after its own handling.
+// The program's text box, for numbers, expressions and bases. Keys arrive
+// as they are pressed: an input method (a pinyin one in its Chinese mode,
+// which would turn "(" into "（" and "." into "。", or start a word at a
+// letter) steps aside while the box has the focus, and is back, in the mode
+// the user left it in, when the focus moves on. Input methods go by the
+// box's answer to Qt::ImEnabled; the widget attribute alone does not reach
+// them. It also reports when it gets the focus, after its own handling.
 class FocusLineEdit : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit FocusLineEdit(QWidget* parent = nullptr);
     std::function<void()> onGotFocus;
+
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
 
 protected:
     void focusInEvent(QFocusEvent* event) override {

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 """The calculator through the real screen-reader stack (AT-SPI, pyatspi).
 
-Run inside a D-Bus session and an X display (tests/atspi/run):
-    atspi_test.py PATH-TO-qorvi-calculator
+Run inside a D-Bus session of its own (tests/atspi/run), which
+tests/session.py gives its own X display, HOME and XDG folders:
+    atspi_test.py PATH-TO-qorvi-calculator WORK-DIR
 
 Starts the calculator with Qt's AT-SPI bridge on, finds its main window on
 the accessibility bus as a screen reader does, types an expression into the
@@ -12,23 +13,23 @@ reads the result line. (What Orca says of it: tests/orca.)
 """
 
 import os
-import subprocess
 import sys
 import time
 
-import pyatspi
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from session import Session, wait_for  # noqa: E402
+
+# Loaded once the session's D-Bus knows the session's folders: loading it
+# starts the accessibility bus, which must not see the user's own HOME.
+pyatspi = None
+
+
+def load_atspi():
+    global pyatspi
+    import pyatspi as module
+    pyatspi = module
 
 TITLE = "Qorvi数学计算器 V2.54 "
-
-
-def wait_for(what, find, seconds=30.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + what)
 
 
 def walk(node):
@@ -66,16 +67,11 @@ def press(button):
     action.doAction(index)
 
 
-def display_ready():
-    result = subprocess.run(["xdpyinfo"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    return True if result.returncode == 0 else None
-
-
-def start(calculator, env):
+def start(calculator, session):
     """Starts the calculator and waits for its main window on the bus; a
     start that fails at once (the display still busy) is tried again."""
     for attempt in range(3):
-        process = subprocess.Popen([calculator], env=env)
+        process = session.spawn([calculator])
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline and process.poll() is None:
             window = find_window()
@@ -90,13 +86,13 @@ def start(calculator, env):
 
 
 def main():
-    calculator = sys.argv[1]
-    env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-    env.pop("QT_QPA_PLATFORM", None)  # the real display, not offscreen
-    wait_for("the X display", display_ready, 20.0)
-    process, window = start(calculator, env)
+    calculator, work = sys.argv[1], sys.argv[2]
+    session = Session(work, chinese=False, extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"})
     failures = []
     try:
+        session.start_desktop()
+        load_atspi()
+        process, window = start(calculator, session)
         if window.getRole() != pyatspi.ROLE_FRAME:
             failures.append("main window role is %s, not frame" % window.getRoleName())
 
@@ -122,12 +118,12 @@ def main():
                                         and n.name.startswith("结果是:  ")), None), 10.0)
         if result.name != "结果是:  14":
             failures.append("after 计算 the result line reads %r" % result.name)
+    except AssertionError as e:
+        failures.append(str(e))
     finally:
-        process.terminate()
-        try:
-            process.wait(10)
-        except subprocess.TimeoutExpired:
-            process.kill()
+        left = session.close()
+        if left:
+            failures.append("outside the session: %s" % ", ".join(left))
     for f in failures:
         print("FAIL:", f)
     print("%d passed, %d failed" % (1 if not failures else 0, 1 if failures else 0))

@@ -5,8 +5,9 @@ keyboard alone.
 Run inside a D-Bus session of its own (tests/orca/run):
     orca_test.py PATH-TO-qorvi-calculator WORK-DIR
 
-Starts a virtual X display with a window manager, then Orca with settings
-of its own in WORK-DIR, speaking through speech-dispatcher whose only
+Starts a session of its own (tests/session.py: a virtual X display with a
+window manager, HOME and XDG folders in WORK-DIR), then Orca with settings
+of its own there, speaking through speech-dispatcher whose only
 output module appends every text it is given to WORK-DIR/spoken. Then
 starts the calculator as a user would, sends the keys of each step below as
 a user sends them, and after each step waits until Orca has said the step's
@@ -16,11 +17,13 @@ said after it.
 
 import os
 import re
-import shutil
 import signal
 import subprocess
 import sys
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from session import Session  # noqa: E402
 
 # Each step: the keys sent (xdotool key names, "*N" to repeat, "type:TEXT"
 # to type), the lines Orca must then say, in this order (a line matches
@@ -191,16 +194,6 @@ def speech_settings(work):
     return spoken
 
 
-def chinese_locale(work):
-    """A zh_CN.UTF-8 locale of the test's own (the machine may have none)."""
-    path = os.path.join(work, "locale")
-    if not os.path.isdir(os.path.join(path, "zh_CN.UTF-8")):
-        os.makedirs(path, exist_ok=True)
-        subprocess.run(["localedef", "-i", "zh_CN", "-f", "UTF-8", os.path.join(path, "zh_CN.UTF-8")],
-                       check=True, stdout=subprocess.DEVNULL)
-    return path
-
-
 def orca_environment(env, session):
     """Orca refuses to start while another Orca of the same user runs (it
     asks pgrep): the user's own screen reader, say. That one is on another
@@ -223,49 +216,21 @@ def stop_speech_dispatcher(runtime):
         pass
 
 
-def start_display(env):
-    read, write = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            pass_fds=[write], stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as f:
-        number = f.readline().strip()
-    if not number:
-        raise AssertionError("Xvfb did not start")
-    env["DISPLAY"] = ":" + number
-    return xvfb
-
-
 def main():
     calculator, work = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    shutil.rmtree(os.path.join(work, "session"), ignore_errors=True)
-    session = os.path.join(work, "session")
-    runtime = os.path.join(session, "run")
-    os.makedirs(runtime, mode=0o700)
-    env = dict(os.environ, HOME=os.path.join(session, "home"), XDG_CONFIG_HOME=os.path.join(session, "config"),
-               XDG_RUNTIME_DIR=runtime, XDG_CACHE_HOME=os.path.join(session, "cache"),
-               XDG_DATA_HOME=os.path.join(session, "data"), LOCPATH=chinese_locale(work),
-               LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8", LANGUAGE="zh_CN")
-    env.pop("QT_QPA_PLATFORM", None)  # the real display, not offscreen
-    spoken = speech_settings(session)
+    session = Session(work)
+    env = session.env
+    spoken = speech_settings(session.root)
     transcript = Transcript(spoken)
-    processes = []
-    log = open(os.path.join(session, "programs.log"), "w")
-
-    def spawn(args, environment=env):
-        p = subprocess.Popen(args, env=environment, stdout=log, stderr=subprocess.STDOUT)
-        processes.append(p)
-        return p
-
     failures = []
     try:
-        processes.append(start_display(env))
-        spawn(["openbox"])
-        orca_log = os.path.join(session, "orca.log")
-        spawn(["orca", "--user-prefs", os.path.join(session, "orca"), "--debug-file", orca_log], orca_environment(env, session))
+        session.start_desktop()
+        orca_log = session.path("orca.log")
+        session.spawn(["orca", "--user-prefs", session.path("orca"), "--debug-file", orca_log],
+                      orca_environment(env, session.root))
         transcript.wait_for(0, ["屏幕阅读器启用"], 120)
         start = len(transcript.lines())
-        app = spawn([calculator])
+        app = session.spawn([calculator])
         for number, (keys, expected, counts) in enumerate(STEPS, 1):
             if number > 1:
                 start = len(transcript.lines())
@@ -287,15 +252,10 @@ def main():
                 failures.append("the calculator ended in step %d" % number)
                 break
     finally:
-        stop_speech_dispatcher(runtime)
-        for p in reversed(processes):
-            p.terminate()
-        for p in processes:
-            try:
-                p.wait(10)
-            except subprocess.TimeoutExpired:
-                p.kill()
-        log.close()
+        stop_speech_dispatcher(session.runtime)
+        left = session.close()
+        if left:
+            failures.append("outside the session: %s" % ", ".join(left))
     for f in failures:
         print("FAIL:", f)
     print("%d steps; %d failures; transcript in %s" % (len(STEPS), len(failures), spoken))

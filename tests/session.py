@@ -1,0 +1,185 @@
+"""A desktop session of a test's own, shared by the tests that use the real
+desktop parts (Orca, the AT-SPI bus, the input methods).
+
+Run inside `dbus-run-session` (each test's run script). The session has its
+own HOME, XDG folders and runtime folder under the test's work folder, its
+own X display (Xvfb) and window manager, and tells the D-Bus daemon the
+same, so that the services D-Bus starts on demand (the accessibility bus,
+dconf, speech-dispatcher, the input methods) write into the session and
+never into the user's real HOME, and two such tests at once (two clones'
+`make test`) never share a bus, a display or a cache. Every process the
+session started, or that was started on its behalf, carries a marker in its
+environment; close() ends them all and checks the real HOME was left alone.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import time
+import uuid
+
+# What the session's programs write under a HOME, and so must never appear
+# in the real one while the test runs.
+HOME_TRACES = ("at-spi", "fcitx", "ibus", "dconf", "speech-dispatcher", "orca", "pulse")
+
+
+def chinese_locale(work):
+    """A zh_CN.UTF-8 locale of the test's own (the machine may have none)."""
+    path = os.path.join(work, "locale")
+    if not os.path.isdir(os.path.join(path, "zh_CN.UTF-8")):
+        os.makedirs(path, exist_ok=True)
+        subprocess.run(["localedef", "-i", "zh_CN", "-f", "UTF-8", os.path.join(path, "zh_CN.UTF-8")],
+                       check=True, stdout=subprocess.DEVNULL)
+    return path
+
+
+def wait_for(what, find, seconds=30.0, step=0.1):
+    """Calls find() until it answers something other than None."""
+    deadline = time.monotonic() + seconds
+    while True:
+        found = find()
+        if found is not None:
+            return found
+        if time.monotonic() > deadline:
+            raise AssertionError("timed out waiting for " + what)
+        time.sleep(step)
+
+
+class Session:
+    def __init__(self, work, chinese=True, extra_env=None):
+        self.work = os.path.abspath(work)
+        self.root = os.path.join(self.work, "session")
+        shutil.rmtree(self.root, ignore_errors=True)
+        self.runtime = os.path.join(self.root, "run")
+        os.makedirs(self.runtime, mode=0o700)
+        self.real_home = os.environ.get("HOME", "")
+        self.started = time.time()
+        self.marker = "%s-%s" % (os.getpid(), uuid.uuid4().hex)
+        env = dict(os.environ, HOME=os.path.join(self.root, "home"),
+                   XDG_CONFIG_HOME=os.path.join(self.root, "config"),
+                   XDG_CACHE_HOME=os.path.join(self.root, "cache"),
+                   XDG_DATA_HOME=os.path.join(self.root, "data"),
+                   XDG_STATE_HOME=os.path.join(self.root, "state"),
+                   XDG_RUNTIME_DIR=self.runtime, QORVI_TEST_SESSION=self.marker)
+        if chinese:
+            env.update(LOCPATH=chinese_locale(self.work), LANG="zh_CN.UTF-8", LC_ALL="zh_CN.UTF-8",
+                       LANGUAGE="zh_CN")
+        env.pop("QT_QPA_PLATFORM", None)  # the real display, not offscreen
+        env.update(extra_env or {})
+        for key in ("HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"):
+            os.makedirs(env[key], exist_ok=True)
+        self.env = env
+        self.processes = []
+        self.log = open(os.path.join(self.root, "programs.log"), "w")
+
+    def path(self, *parts):
+        return os.path.join(self.root, *parts)
+
+    def spawn(self, args, env=None, **kwargs):
+        p = subprocess.Popen(args, env=env or self.env, stdout=self.log, stderr=subprocess.STDOUT, **kwargs)
+        self.processes.append(p)
+        return p
+
+    def run(self, args, **kwargs):
+        return subprocess.run(args, env=self.env, **kwargs)
+
+    def start_desktop(self):
+        """Xvfb and openbox, then the D-Bus daemon told of both and of the
+        session's folders (what it starts on demand gets them)."""
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
+                                 "-nolisten", "tcp", "-noreset"],
+                                pass_fds=[write], env=self.env, stderr=subprocess.DEVNULL)
+        self.processes.append(xvfb)
+        os.close(write)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        if not number:
+            raise AssertionError("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + number
+        self.spawn(["openbox"])
+        names = ["DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
+                 "XDG_RUNTIME_DIR", "QORVI_TEST_SESSION", "LANG", "LC_ALL", "LANGUAGE", "LOCPATH", "PATH"]
+        self.run(["dbus-update-activation-environment"] + [n for n in names if n in self.env], check=True,
+                 stdout=self.log, stderr=subprocess.STDOUT)
+        wait_for("the X display", lambda: True if self.run(["xdpyinfo"], stdout=subprocess.DEVNULL,
+                                                            stderr=subprocess.DEVNULL).returncode == 0 else None)
+
+    def members(self):
+        """The processes of this session but this one: {pid: name, marked},
+        those carrying the marker and those D-Bus started for this session's
+        bus (they carry its address, and have left the process tree)."""
+        mark = ("QORVI_TEST_SESSION=" + self.marker).encode()
+        bus = os.environ.get("DBUS_SESSION_BUS_ADDRESS", "").encode()
+        ours = {b"DBUS_SESSION_BUS_ADDRESS=" + bus, b"DBUS_STARTER_ADDRESS=" + bus} if bus else set()
+        found = {}
+        for name in os.listdir("/proc"):
+            if not name.isdigit() or int(name) == os.getpid():
+                continue
+            try:
+                with open("/proc/%s/environ" % name, "rb") as f:
+                    variables = set(f.read().split(b"\0"))
+                with open("/proc/%s/comm" % name) as f:
+                    command = f.read().strip()
+            except OSError:
+                continue
+            if mark in variables or variables & ours:
+                found[int(name)] = (command, mark in variables)
+        return found
+
+    def close(self):
+        """Ends every process of the session, and answers what it left in the
+        real HOME or started without the session's folders (a list, empty
+        when nothing)."""
+        strays = ["%s started without the session's folders" % name
+                  for name, marked in self.members().values() if not marked]
+        for p in reversed(self.processes):
+            if p.poll() is None:
+                p.terminate()
+        for p in self.processes:
+            try:
+                p.wait(10)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            for pid in self.members():
+                try:
+                    os.kill(pid, sig)
+                except OSError:
+                    pass
+            deadline = time.monotonic() + 5
+            while self.members() and time.monotonic() < deadline:
+                time.sleep(0.1)
+        self.log.close()
+        return strays + self.traces_in_home()
+
+    def traces_in_home(self):
+        if not self.real_home or not os.path.isdir(self.real_home):
+            return []
+        found = []
+        for folder in (".cache", ".config", ".local/share", ".local/state", ".dbus"):
+            top = os.path.join(self.real_home, folder)
+            # What those programs make lies at the top of these folders
+            # (~/.cache/at-spi, ~/.config/dconf/user, ~/.config/fcitx5/...).
+            for first in _entries(top):
+                for full in [first] + _entries(first):
+                    name = full[len(top):].lower()
+                    if any(t in name for t in HOME_TRACES) and _changed_since(full, self.started):
+                        found.append(full)
+        return found
+
+
+def _entries(folder):
+    try:
+        return [os.path.join(folder, n) for n in os.listdir(folder)] if os.path.isdir(folder) else []
+    except OSError:
+        return []
+
+
+def _changed_since(path, moment):
+    try:
+        return os.lstat(path).st_mtime >= moment
+    except OSError:
+        return False
