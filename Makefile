@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean
+.PHONY: all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean windows windows-test
 
 all: build
 
@@ -52,6 +52,16 @@ SUITE ?= trixie
 TARGETS ?= test
 debian-test:
 	BUILD_DIR=$(BUILD_DIR) scripts/debian-test $(SUITE) $(TARGETS)
+
+# The program for 64-bit Windows (MinGW-w64; Qt, GMP and MPFR built once
+# per machine from Debian's sources): a portable zip and an installer in
+# $(BUILD_DIR)/windows.
+windows:
+	BUILD_DIR=$(BUILD_DIR) scripts/windows
+
+# Its tests under Wine, then the installer and the zip as a user meets them.
+windows-test: windows
+	BUILD_DIR=$(BUILD_DIR) scripts/windows-test
 
 fuzz:
 	scripts/fuzz

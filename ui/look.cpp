@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include "ui/accessibility.h"
+#include "ui/faces.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -18,9 +19,6 @@
 namespace ui {
 namespace {
 
-// The installed faces (fonts-arphic-uming, fonts-arphic-ukai).
-constexpr char kSongFamily[] = "AR PL UMing CN";
-constexpr char kKaiFamily[] = "AR PL UKai CN";
 constexpr double kDesignPointSize = 9.0;
 
 // Fusion with the design's narrow combo-box arrow, so an option's text has
@@ -104,7 +102,7 @@ QPointer<LookKeeper>& keeper() {
 }  // namespace
 
 QFont songFont(double pointSize) {
-    QFont f(QString::fromLatin1(kSongFamily));
+    QFont f(songFamily());
     f.setPointSizeF(pointSize);
     f.setStyleHint(QFont::Serif);
     // The face's own bitmaps draw it the same either way; without hinting
@@ -114,7 +112,7 @@ QFont songFont(double pointSize) {
 }
 
 QFont kaiFont(double pointSize) {
-    QFont f(QString::fromLatin1(kKaiFamily));
+    QFont f(kaiFamily());
     f.setPointSizeF(pointSize);
     return f;
 }
@@ -180,8 +178,8 @@ void setupApplicationLook() {
     installAccessibility();
     loadQtChinese();
     setDesignStyle();
-    QFont::insertSubstitution(QStringLiteral("宋体"), QString::fromLatin1(kSongFamily));
-    QFont::insertSubstitution(QStringLiteral("华文行楷"), QString::fromLatin1(kKaiFamily));
+    QFont::insertSubstitution(QStringLiteral("宋体"), songFamily());
+    QFont::insertSubstitution(QStringLiteral("华文行楷"), kaiFamily());
     QApplication::setFont(designFont());
     if (!keeper()) keeper() = new LookKeeper(qApp);
 }
