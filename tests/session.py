@@ -46,6 +46,15 @@ def wait_for(what, find, seconds=30.0, step=0.1):
         time.sleep(step)
 
 
+def walk(node):
+    """An accessible object and all below it, depth first."""
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
 class Session:
     def __init__(self, work, chinese=True, extra_env=None):
         self.work = os.path.abspath(work)
@@ -105,6 +114,13 @@ class Session:
                  stdout=self.log, stderr=subprocess.STDOUT)
         wait_for("the X display", lambda: True if self.run(["xdpyinfo"], stdout=subprocess.DEVNULL,
                                                             stderr=subprocess.DEVNULL).returncode == 0 else None)
+
+    def atspi(self):
+        """pyatspi, loaded once this session's D-Bus knows the session's
+        folders: loading it starts the accessibility bus, which must not see
+        the user's own HOME."""
+        import pyatspi
+        return pyatspi
 
     def members(self):
         """The processes of this session but this one: {pid: name, marked},

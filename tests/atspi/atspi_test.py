@@ -17,27 +17,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, wait_for  # noqa: E402
+from session import Session, wait_for, walk  # noqa: E402
 
-# Loaded once the session's D-Bus knows the session's folders: loading it
-# starts the accessibility bus, which must not see the user's own HOME.
-pyatspi = None
-
-
-def load_atspi():
-    global pyatspi
-    import pyatspi as module
-    pyatspi = module
+pyatspi = None  # Session.atspi(), once the session has started
 
 TITLE = "Qorvi数学计算器 V2.54 "
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 def find_window():
@@ -91,7 +75,8 @@ def main():
     failures = []
     try:
         session.start_desktop()
-        load_atspi()
+        global pyatspi
+        pyatspi = session.atspi()
         process, window = start(calculator, session)
         if window.getRole() != pyatspi.ROLE_FRAME:
             failures.append("main window role is %s, not frame" % window.getRoleName())

@@ -21,17 +21,9 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, wait_for  # noqa: E402
+from session import Session, wait_for, walk  # noqa: E402
 
-# Loaded once the session's D-Bus knows the session's folders: loading it
-# starts the accessibility bus, which must not see the user's own HOME.
-pyatspi = None
-
-
-def load_atspi():
-    global pyatspi
-    import pyatspi as module
-    pyatspi = module
+pyatspi = None  # Session.atspi(), once the session has started
 
 MAIN = "Qorvi数学计算器 V2.54"
 OPTIONS = "option:已知三边"  # the triangle's option list (an option list is named by its text)
@@ -85,14 +77,6 @@ Layout=
 [GroupOrder]
 0=Default
 """
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
 
 
 class Calculator:
@@ -295,7 +279,8 @@ def main():
     checks = 1  # and the real HOME left alone
     try:
         session.start_desktop()
-        load_atspi()
+        global pyatspi
+        pyatspi = session.atspi()
         start(session)
         app = session.spawn([calculator])
         calc = Calculator(session)
