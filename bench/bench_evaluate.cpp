@@ -55,6 +55,15 @@ const std::string kMidpointPowers = midpointPowers();
 // Fifth powers that are single midpoints themselves, over and over.
 const std::string kRepeatedHardPowers = "0" + repeat("+27^5+29^5+31^5", 2184);
 const std::string kFractionalPowers = "1" + repeat("+1.37^2.5", 3276);
+// Fractional powers of ever other bases, so that none is a cached one: the
+// exact path pays for each where the C library is not trusted (Windows).
+std::string distinctPowers() {
+    std::string out = "0";
+    for (int m = 101; out.size() + 11 <= 32766; ++m)
+        out += "+" + std::to_string(m / 100) + "." + std::to_string(100 + m % 100).substr(1) + "^2.5";
+    return out;
+}
+const std::string kDistinctPowers = distinctPowers();
 const std::string kNestedTangents = repeat("tan(", 6553) + "1" + std::string(6553, ')');
 
 }  // namespace
@@ -74,6 +83,7 @@ BENCHMARK_CAPTURE(evaluate, worst_exact_midpoint_powers, kMidpointPowers);
 BENCHMARK_CAPTURE(evaluate, worst_repeated_hard_powers, kRepeatedHardPowers);
 BENCHMARK_CAPTURE(evaluate, worst_fractional_powers, kFractionalPowers);
 BENCHMARK_CAPTURE(evaluate, worst_nested_tangents, kNestedTangents);
+BENCHMARK_CAPTURE(evaluate, worst_distinct_powers, kDistinctPowers);
 BENCHMARK_CAPTURE(evaluate, worst_right_nested_sums, kRightNested);
 BENCHMARK_CAPTURE(evaluate, worst_blanks, kBlanks);
 BENCHMARK_CAPTURE(evaluate, worst_blanked_sum, kBlankedSum);
