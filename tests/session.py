@@ -12,6 +12,7 @@ session started, or that was started on its behalf, carries a marker in its
 environment; close() ends them all and checks the real HOME was left alone.
 """
 
+import glob
 import os
 import shutil
 import signal
@@ -53,6 +54,16 @@ def walk(node):
         child = node.getChildAtIndex(i)
         if child is not None:
             yield from walk(child)
+
+
+def application_window(atspi, title):
+    """A window of that title (blanks at its ends aside) of any application
+    on the accessibility bus."""
+    for app in atspi.Registry.getDesktop(0):
+        for window in app or []:
+            if window is not None and window.name.strip() == title:
+                return window
+    return None
 
 
 class Session:
@@ -172,26 +183,15 @@ class Session:
         return strays + self.traces_in_home()
 
     def traces_in_home(self):
-        if not self.real_home or not os.path.isdir(self.real_home):
-            return []
+        """What those programs make lies at the top of these folders
+        (~/.cache/at-spi, ~/.config/dconf/user, ~/.config/fcitx5/...)."""
         found = []
         for folder in (".cache", ".config", ".local/share", ".local/state", ".dbus"):
             top = os.path.join(self.real_home, folder)
-            # What those programs make lies at the top of these folders
-            # (~/.cache/at-spi, ~/.config/dconf/user, ~/.config/fcitx5/...).
-            for first in _entries(top):
-                for full in [first] + _entries(first):
-                    name = full[len(top):].lower()
-                    if any(t in name for t in HOME_TRACES) and _changed_since(full, self.started):
-                        found.append(full)
+            for path in glob.glob(os.path.join(top, "*")) + glob.glob(os.path.join(top, "*", "*")):
+                if any(t in path[len(top):].lower() for t in HOME_TRACES) and _changed_since(path, self.started):
+                    found.append(path)
         return found
-
-
-def _entries(folder):
-    try:
-        return [os.path.join(folder, n) for n in os.listdir(folder)] if os.path.isdir(folder) else []
-    except OSError:
-        return []
 
 
 def _changed_since(path, moment):

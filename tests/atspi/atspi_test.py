@@ -17,24 +17,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, wait_for, walk  # noqa: E402
+from session import Session, application_window, wait_for, walk  # noqa: E402
 
 pyatspi = None  # Session.atspi(), once the session has started
 
-TITLE = "Qorvi数学计算器 V2.54 "
-
-
-def find_window():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is None:
-            continue
-        for j in range(app.childCount):
-            window = app.getChildAtIndex(j)
-            if window is not None and window.name == TITLE:
-                return window
-    return None
+TITLE = "Qorvi数学计算器 V2.54"
 
 
 def find(window, role, name):
@@ -58,7 +45,7 @@ def start(calculator, session):
         process = session.spawn([calculator])
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline and process.poll() is None:
-            window = find_window()
+            window = application_window(pyatspi, TITLE)
             if window is not None:
                 return process, window
             time.sleep(0.1)

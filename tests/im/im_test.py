@@ -21,7 +21,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, wait_for, walk  # noqa: E402
+from session import Session, application_window, wait_for, walk  # noqa: E402
 
 pyatspi = None  # Session.atspi(), once the session has started
 
@@ -84,19 +84,11 @@ class Calculator:
         self.session = session
 
     def app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            app = desktop.getChildAtIndex(i)
-            if app is not None and any(w is not None and w.name.startswith(MAIN) for w in app):
-                return app
-        return None
+        main = application_window(pyatspi, MAIN)
+        return main.getApplication() if main is not None else None
 
     def window(self, title):
-        app = self.app()
-        for w in app or []:
-            if w is not None and w.name.strip() == title:
-                return w
-        return None
+        return application_window(pyatspi, title)
 
     def message_box(self):
         for w in self.app() or []:
