@@ -61,24 +61,6 @@ STEPS = [
 PINYIN = "sanjiao"
 OPENERS = {GEOMETRY: "关于几何", POWERS: "关于阶乘和乘方"}
 
-FCITX5_PROFILE = """[Groups/0]
-Name=Default
-Default Layout=us
-DefaultIM=pinyin
-
-[Groups/0/Items/0]
-Name=keyboard-us
-Layout=
-
-[Groups/0/Items/1]
-Name=pinyin
-Layout=
-
-[GroupOrder]
-0=Default
-"""
-
-
 class Calculator:
     def __init__(self, session):
         self.session = session
@@ -171,9 +153,8 @@ def on_bus(session, name):
 
 def start_fcitx5(session):
     os.makedirs(session.path("config", "fcitx5"), exist_ok=True)
-    with open(session.path("config", "fcitx5", "profile"), "w") as f:
-        f.write(FCITX5_PROFILE)
-    # One Chinese mode for every window, as ibus has it: fcitx5's default
+    # Its own profile comes from the locale (pinyin for zh_CN). One Chinese
+    # mode for every window, as ibus has it: fcitx5's default
     # keeps one per window, and a user would press Ctrl+Space in each.
     with open(session.path("config", "fcitx5", "config"), "w") as f:
         f.write("[Behavior]\nShareInputState=All\n")
