@@ -7,11 +7,21 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 all: build
 
+# What to install (scripts/install-deps): building and running the program
+# needs the least; the tests, benchmarks and screenshots need more. A build
+# folder made by make build or make run holds the program alone, until
+# make test adds the tests and benchmarks to it.
+DEPS ?= run
+CONFIGURE_ARGS ?=
+test bench screenshots: DEPS = test
+test bench screenshots: CONFIGURE_ARGS = -DBUILD_TESTING=ON -DQORVI_BENCH=ON
+
 deps:
-	@scripts/install-deps
+	@scripts/install-deps $(DEPS)
 
 configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) > /dev/null
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) \
+	  $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DBUILD_TESTING=OFF -DQORVI_BENCH=OFF) $(CONFIGURE_ARGS) > /dev/null
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -24,7 +34,10 @@ session:
 run: session build
 	$(BUILD_DIR)/app/qorvi-calculator
 
+# The input methods the desktop tests type through are unpacked into the
+# build folder, never installed (scripts/test-parts).
 test: build
+	@scripts/test-parts $(BUILD_DIR)/test-parts
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --progress -j $(JOBS)
 
 bench: build

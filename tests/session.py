@@ -35,6 +35,28 @@ def chinese_locale(work):
     return path
 
 
+def parts_env(parts):
+    """The environment that reaches the input methods scripts/test-parts
+    unpacked under `parts` (programs, libraries, fcitx5's addons and data,
+    ibus's components, their schemas, the Qt frontend), ahead of whatever
+    the system has installed."""
+    root = os.path.join(parts, "root")
+    lib = glob.glob(os.path.join(root, "usr", "lib", "*-linux-gnu*"))
+    lib = lib[0] if lib else os.path.join(root, "usr", "lib")
+
+    def ahead(name, value, default):
+        rest = os.environ.get(name, default)
+        return value + ":" + rest if rest else value
+    return {
+        "PATH": ahead("PATH", os.path.join(root, "usr", "bin"), "/usr/bin:/bin"),
+        "LD_LIBRARY_PATH": ahead("LD_LIBRARY_PATH", lib, ""),
+        "XDG_DATA_DIRS": ahead("XDG_DATA_DIRS", os.path.join(root, "usr", "share"), "/usr/local/share:/usr/share"),
+        "FCITX_ADDON_DIRS": os.path.join(lib, "fcitx5") + ":" + os.path.join(lib[len(root):], "fcitx5"),
+        "IBUS_COMPONENT_PATH": os.path.join(parts, "ibus-component"),
+        "QT_PLUGIN_PATH": ahead("QT_PLUGIN_PATH", os.path.join(lib, "qt6", "plugins"), ""),
+    }
+
+
 def wait_for(what, find, seconds=30.0, step=0.1):
     """Calls find() until it answers something other than None."""
     deadline = time.monotonic() + seconds

@@ -3,7 +3,9 @@
 Chinese mode, as a Chinese user types.
 
 Run inside a D-Bus session of its own (tests/im/run):
-    im_test.py fcitx5|ibus PATH-TO-qorvi-calculator WORK-DIR
+    im_test.py fcitx5|ibus PATH-TO-qorvi-calculator WORK-DIR PARTS-DIR
+
+The input methods are the ones scripts/test-parts unpacked into PARTS-DIR.
 
 Starts a session of its own (tests/session.py) with Xvfb and openbox, the
 input method (fcitx5 with its pinyin engine, or ibus with libpinyin) and the
@@ -21,7 +23,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, application_window, wait_for, walk  # noqa: E402
+from session import Session, application_window, parts_env, wait_for, walk  # noqa: E402
 
 pyatspi = None  # Session.atspi(), once the session has started
 
@@ -132,12 +134,13 @@ class Calculator:
         return node.queryText().getText(0, -1)
 
     def settle(self, title, name, expected, seconds=5.0):
-        """The control's text once it equals `expected`, or whatever it holds
-        after `seconds`."""
+        """The control's text once it equals `expected` (or, a function, once
+        it answers true for it), or whatever it holds after `seconds`."""
         deadline = time.monotonic() + seconds
+        done = expected if callable(expected) else (lambda text: text == expected)
         while True:
             text = self.text(title, name)
-            if text == expected or time.monotonic() > deadline:
+            if done(text) or time.monotonic() > deadline:
                 return text
             time.sleep(0.05)
 
@@ -167,7 +170,7 @@ def start_fcitx5(session):
 def start_ibus(session):
     # Its own dconf-backed settings (the session's), no panel, no emoji
     # extension; the global engine set as a user picks it.
-    session.spawn(["ibus-daemon", "--panel=disable", "--emoji-extension=disable", "--xim", "--replace"])
+    session.spawn(["ibus-daemon", "--panel=disable", "--emoji-extension=disable", "--replace"])
     on_bus(session, "org.freedesktop.IBus")
 
     def engine():
@@ -180,17 +183,46 @@ def start_ibus(session):
 IM = {"fcitx5": ("fcitx", start_fcitx5), "ibus": ("ibus", start_ibus)}
 
 
+def fcitx5_focused(session):
+    """fcitx5 has the calculator's input context, and it has the focus."""
+    info = session.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5", "/controller",
+                        "org.fcitx.Fcitx.Controller1.DebugInfo"], capture_output=True, text=True).stdout
+    return True if any("program:qorvi-calculator" in line and "focus:1" in line for line in info.splitlines()) else None
+
+
+def ibus_focused(session):
+    """ibus has an input context of the calculator's with the focus (the
+    only program of the session that makes one)."""
+    address = session.run(["ibus", "address"], capture_output=True, text=True).stdout.strip()
+    if not address or address == "(null)":
+        return None
+    answer = session.run(["dbus-send", "--bus=" + address, "--print-reply", "--dest=org.freedesktop.IBus",
+                          "/org/freedesktop/IBus", "org.freedesktop.IBus.CurrentInputContext"],
+                         capture_output=True, text=True).stdout
+    return True if "/org/freedesktop/IBus/InputContext_" in answer else None
+
+
 def chinese_mode(calc, im):
     """What pinyin and Space give in the geometry window's first option list
     (where the input method stays on): a Chinese word in Chinese mode.
-    fcitx5 starts in English: Ctrl+Space, as a user presses it, turns its
-    Chinese mode on; ibus-libpinyin starts in Chinese."""
+    Each wait is for what the next key needs: the input method holding the
+    list's input context with the focus, then its Chinese mode (fcitx5
+    starts in English: Ctrl+Space, as a user presses it, turns it on;
+    ibus-libpinyin starts in Chinese), then the word the input method
+    commits, however long a busy machine takes."""
+    session = calc.session
     calc.click(MAIN, "关于几何")
     calc.click(GEOMETRY, OPTIONS)
-    if im == "fcitx5" and calc.session.run(["fcitx5-remote"], capture_output=True, text=True).stdout.strip() != "2":
-        calc.keys("ctrl+space")
+    wait_for("the option list's input context in %s" % im,
+             lambda: fcitx5_focused(session) if im == "fcitx5" else ibus_focused(session), 30)
+    if im == "fcitx5":
+        def state():
+            return session.run(["fcitx5-remote"], capture_output=True, text=True).stdout.strip()
+        if state() != "2":
+            calc.keys("ctrl+space")
+        wait_for("fcitx5's Chinese mode", lambda: True if state() == "2" else None, 30)
     calc.keys("ctrl+a BackSpace type:%s space" % PINYIN)
-    text = calc.settle(GEOMETRY, OPTIONS, "", 3)
+    text = calc.settle(GEOMETRY, OPTIONS, chinese, 20)
     calc.keys("ctrl+a BackSpace")
     calc.close_others(MAIN)
     return text
@@ -243,11 +275,12 @@ def run_steps(calc, im, app, failures):
 
 
 def main():
-    im, calculator, work = sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3])
+    im, calculator, work, parts = sys.argv[1], os.path.abspath(sys.argv[2]), os.path.abspath(sys.argv[3]), sys.argv[4]
     module, start = IM[im]
-    session = Session(work, extra_env={"QT_IM_MODULE": module, "XMODIFIERS": "@im=" + module,
-                                       "GTK_IM_MODULE": module, "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
-                                       "QT_ACCESSIBILITY": "1"})
+    env = {"QT_IM_MODULE": module, "XMODIFIERS": "@im=" + module, "GTK_IM_MODULE": module,
+           "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", "QT_ACCESSIBILITY": "1"}
+    env.update(parts_env(os.path.abspath(parts)))
+    session = Session(work, extra_env=env)
     failures = []
     checks = 1  # and the real HOME left alone
     try:
