@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean windows windows-test
+.PHONY: install-check all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean windows windows-test
 
 all: build
 
@@ -75,6 +75,12 @@ windows:
 # Its tests under Wine, then the installer and the zip as a user meets them.
 windows-test: windows
 	BUILD_DIR=$(BUILD_DIR) scripts/windows-test
+
+# In a system of its own only (make debian-test TARGETS=install-check): make
+# build installs no test part, make test leaves the desktop's input method
+# and what starts at login as they were.
+install-check:
+	scripts/install-check
 
 fuzz:
 	scripts/fuzz

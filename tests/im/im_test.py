@@ -18,6 +18,7 @@ appear. Last it checks the input method is still in Chinese mode.
 """
 
 import os
+import re
 import subprocess
 import sys
 import time
@@ -97,8 +98,24 @@ class Calculator:
         raise AssertionError("no control %r in %s: %r" % (name, title, [(n.getRoleName(), n.name) for n in walk(window)]))
 
     def click(self, title, name):
+        """Clicks the middle of the control: its place within its window
+        (from the program), in the window where the X server has it. A
+        window just shown may not yet know where the window manager put it."""
+        window = wait_for("the window " + title, lambda: self.window(title), 30)
+        wx, wy, _, _ = window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         x, y, w, h = self.control(title, name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        self.xdotool("mousemove", str(x + w // 2), str(y + h // 2), "click", "1")
+        ox, oy = self.x_origin(title)
+        self.xdotool("mousemove", str(ox + x - wx + w // 2), str(oy + y - wy + h // 2), "click", "1")
+
+    def x_origin(self, title):
+        """Where the X server has the window of that title, once it is mapped."""
+        pattern = "^%s *$" % title.replace(".", "\\.")
+        found = self.session.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", pattern],
+                                 capture_output=True, text=True, timeout=30).stdout.split()
+        if not found:
+            raise AssertionError("no mapped window named %r" % title)
+        info = self.session.run(["xwininfo", "-id", found[0]], capture_output=True, text=True).stdout
+        return tuple(int(re.search(r"Absolute upper-left %s:\s*(-?\d+)" % axis, info).group(1)) for axis in "XY")
 
     def close_others(self, title):
         """Closes every window but the main one and `title`, as a user does
@@ -106,7 +123,7 @@ class Calculator:
         for w in self.app() or []:
             if w is None or w.name.strip() in (MAIN, title):
                 continue
-            x, y, _, _ = w.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            x, y = self.x_origin(w.name.strip())
             self.xdotool("mousemove", str(x + 2), str(y + 2), "click", "1")  # a corner: no control there
             time.sleep(0.2)
             self.xdotool("key", "alt+F4")
