@@ -110,10 +110,17 @@ class Calculator:
     def x_origin(self, title):
         """Where the X server has the window of that title, once it is mapped."""
         pattern = "^%s *$" % title.replace(".", "\\.")
-        found = self.session.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", pattern],
-                                 capture_output=True, text=True, timeout=30).stdout.split()
-        if not found:
-            raise AssertionError("no mapped window named %r" % title)
+        answers = []
+
+        def search():
+            answer = self.session.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                                      capture_output=True, text=True)
+            answers[:] = [answer.stderr.strip()]
+            return answer.stdout.split() or None
+        try:
+            found = wait_for("a mapped window named %r" % title, search, 30)
+        except AssertionError as e:
+            raise AssertionError("%s (xdotool: %r)" % (e, answers))
         info = self.session.run(["xwininfo", "-id", found[0]], capture_output=True, text=True).stdout
         return tuple(int(re.search(r"Absolute upper-left %s:\s*(-?\d+)" % axis, info).group(1)) for axis in "XY")
 
