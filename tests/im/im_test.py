@@ -110,17 +110,9 @@ class Calculator:
     def x_origin(self, title):
         """Where the X server has the window of that title, once it is mapped."""
         pattern = "^%s *$" % title.replace(".", "\\.")
-        answers = []
-
-        def search():
-            answer = self.session.run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                                      capture_output=True, text=True)
-            answers[:] = [answer.stderr.strip()]
-            return answer.stdout.split() or None
-        try:
-            found = wait_for("a mapped window named %r" % title, search, 30)
-        except AssertionError as e:
-            raise AssertionError("%s (xdotool: %r)" % (e, answers))
+        found = wait_for("a mapped window named %r" % title, lambda: self.session.run(
+            ["xdotool", "search", "--onlyvisible", "--name", pattern],
+            capture_output=True, text=True).stdout.split() or None, 30)
         info = self.session.run(["xwininfo", "-id", found[0]], capture_output=True, text=True).stdout
         return tuple(int(re.search(r"Absolute upper-left %s:\s*(-?\d+)" % axis, info).group(1)) for axis in "XY")
 
@@ -207,15 +199,10 @@ def start_ibus(session):
 IM = {"fcitx5": ("fcitx", start_fcitx5), "ibus": ("ibus", start_ibus)}
 
 
-def fcitx5_debug_info(session):
-    """fcitx5's input contexts, by program, with their focus."""
-    return session.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5", "/controller",
-                        "org.fcitx.Fcitx.Controller1.DebugInfo"], capture_output=True, text=True).stdout
-
-
 def fcitx5_focused(session):
     """fcitx5 has the calculator's input context, and it has the focus."""
-    info = fcitx5_debug_info(session)
+    info = session.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5", "/controller",
+                        "org.fcitx.Fcitx.Controller1.DebugInfo"], capture_output=True, text=True).stdout
     return True if any("program:qorvi-calculator" in line and "focus:1" in line for line in info.splitlines()) else None
 
 
@@ -242,21 +229,17 @@ def chinese_mode(calc, im):
     session = calc.session
     calc.click(MAIN, "关于几何")
     calc.click(GEOMETRY, OPTIONS)
-    focused = (lambda: fcitx5_focused(session)) if im == "fcitx5" else (lambda: ibus_focused(session))
+    focused = {"fcitx5": fcitx5_focused, "ibus": ibus_focused}[im]
+    what = "the option list's input context in " + im
     try:
-        try:
-            wait_for("the option list's input context in %s" % im, focused, 10)
-        except AssertionError:
-            # Under load, a window's first focus does not always reach
-            # fcitx5 (seen: the window's input context made, none with the
-            # focus); a user then moves the focus away and back.
-            print("note: the input method had no focused input context after 10 s; Tab and back")
-            calc.keys("Tab shift+Tab")
-            wait_for("the option list's input context in %s" % im, focused, 20)
-    except AssertionError as e:
-        if im == "fcitx5":
-            raise AssertionError("%s; fcitx5 knows: %r" % (e, fcitx5_debug_info(session)))
-        raise
+        wait_for(what, lambda: focused(session), 10)
+    except AssertionError:
+        # Under load, a window's first focus does not always reach fcitx5
+        # (seen: the window's input context made, none with the focus); a
+        # user then moves the focus away and back.
+        print("note: the input method had no focused input context after 10 s; Tab and back")
+        calc.keys("Tab shift+Tab")
+        wait_for(what, lambda: focused(session), 20)
     if im == "fcitx5":
         def state():
             return session.run(["fcitx5-remote"], capture_output=True, text=True).stdout.strip()
