@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: install-check all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean windows windows-test
+.PHONY: install-check all deps configure build session run test bench screenshots cross-test debian-test fuzz sanitize package install clean windows windows-test windows-same
 
 all: build
 
@@ -66,15 +66,19 @@ TARGETS ?= test
 debian-test:
 	BUILD_DIR=$(BUILD_DIR) scripts/debian-test $(SUITE) $(TARGETS)
 
-# The program for 64-bit Windows (MinGW-w64; Qt, GMP and MPFR built once
-# per machine from Debian's sources): a portable zip and an installer in
-# $(BUILD_DIR)/windows.
+# The program for 64-bit Windows (MinGW-w64; Qt 6.8, GMP and MPFR built
+# once per machine from Debian 13's sources, in a Debian 13 system of its
+# own): a portable zip and an installer in $(BUILD_DIR)/windows.
 windows:
 	BUILD_DIR=$(BUILD_DIR) scripts/windows
 
 # Its tests under Wine, then the installer and the zip as a user meets them.
 windows-test: windows
 	BUILD_DIR=$(BUILD_DIR) scripts/windows-test
+
+# The same zip and installer, byte for byte, from a second clone elsewhere.
+windows-same: windows
+	BUILD_DIR=$(BUILD_DIR) scripts/windows-same
 
 # In a system of its own only (make debian-test TARGETS=install-check): make
 # build installs no test part, make test leaves the desktop's input method
