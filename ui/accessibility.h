@@ -24,7 +24,18 @@ void installAccessibility();
 // when it repeats the previous text; an empty text says nothing.
 // With Qt 6.8 and later this is an announcement event; before, a
 // notification of the source's window is shown with the text as its name.
+// On Windows, where it is a UI Automation notification sent from `source`
+// (which NVDA and Narrator speak), Qt must be 6.8 or later.
 void announce(QWidget* source, const QString& text);
+
+// Whether a key that moves the focus to a box with the outcome in it says
+// the outcome too. Orca reads the box's selected text where the focus
+// lands; Windows' readers may name the box alone, so there it is said.
+#ifdef Q_OS_WIN
+inline constexpr bool kAnnounceIntoFocus = true;
+#else
+inline constexpr bool kAnnounceIntoFocus = false;
+#endif
 
 // Also gives every text announce() says to `listener` (tests record them
 // through it: without a screen reader, Qt sends no accessibility events);

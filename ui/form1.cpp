@@ -184,9 +184,9 @@ void Form1::showKeyOutcome(const calc::KeyOutcome& outcome) {
 
 void Form1::Command1_Click(int index) {
     // A key that moves the focus to the display has a screen reader read the
-    // new display there: nothing more to say then.
+    // new display there: nothing more to say then (but on Windows).
     bool displayFocused = false;
-    handleFrom(command1(index), [&] { return displayFocused ? QString() : Text1->text(); }, [&] {
+    handleFrom(command1(index), [&] { return displayFocused && !kAnnounceIntoFocus ? QString() : Text1->text(); }, [&] {
         const calc::KeyOutcome outcome = calculator_.Command1_Click(index, toUtf8(Text1->text()), messages());
         displayFocused = outcome.accepted && outcome.focusDisplay;
         showKeyOutcome(outcome);
