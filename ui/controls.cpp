@@ -3,7 +3,6 @@
 #include "ui/result_line.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -13,24 +12,6 @@ namespace {
 // theirs to refuse, not the box's to cut silently.
 constexpr int kTextBoxMaxLength = 65535;
 
-// A caption that wraps keeps its designed box while its lines fit there; a
-// face whose lines stand taller than the design's (a desktop's stand-in for
-// the design's face) makes the box taller, never cutting the last line.
-class WrappedCaptionFit : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* object, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::FontChange || type == QEvent::Polish || type == QEvent::Resize) {
-            auto* label = static_cast<QLabel*>(object);
-            const int needed = label->fontMetrics()
-                                   .boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text())
-                                   .height();
-            if (needed > label->height()) label->resize(label->width(), needed);
-        }
-        return false;
-    }
-};
 }  // namespace
 
 QRect toPixels(const Twips& t) {
@@ -76,7 +57,6 @@ QLabel* ControlBuilder::label(QWidget* parent, const char* name, const QString& 
     l->setTextFormat(Qt::PlainText);
     setAutoSize(l, autoSize);
     l->setWordWrap(!autoSize);
-    if (!autoSize) l->installEventFilter(new WrappedCaptionFit(l));
     setCaption(l, caption);
     return l;
 }

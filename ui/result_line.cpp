@@ -52,6 +52,15 @@ void fitResultLine(QLabel* label) {
     label->setToolTip(cut ? wrappedForTip(label->text()) : QString());
 }
 
+// A caption that wraps keeps its designed box while its lines fit there; a
+// face whose lines stand taller than the design's (a desktop's stand-in for
+// the design's face) makes the box taller, never cutting the last line.
+void fitWrappedCaption(QLabel* label) {
+    const QRect lines =
+        label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+    if (lines.height() > label->height()) label->resize(label->width(), lines.height());
+}
+
 int columnsOf(QChar c) { return c.unicode() >= 0x1100 ? 2 : 1; }
 
 }  // namespace
@@ -76,6 +85,7 @@ void setCaption(QLabel* label, const QString& caption) {
     label->setText(caption);
     if (label->property(kAutoSizeProperty).toBool()) label->adjustSize();
     if (label->property(kResultLineProperty).toBool()) fitResultLine(label);
+    else if (label->wordWrap()) fitWrappedCaption(label);
 }
 
 void makeResultLine(QLabel* label) {

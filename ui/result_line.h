@@ -12,7 +12,8 @@ namespace ui {
 // Marks a label as one that sizes itself to each new caption.
 void setAutoSize(QLabel* label, bool autoSize);
 
-// Sets a label's caption; a label that sizes itself then fits its new text.
+// Sets a label's caption; a label that sizes itself then fits its new text,
+// and one whose caption wraps grows taller if its lines need it.
 void setCaption(QLabel* label, const QString& caption);
 
 // Makes the label a result line: its caption stays on one line, which grows
