@@ -1,21 +1,15 @@
 #!/usr/bin/python3
 """What the Windows build hands a Windows screen reader (NVDA, Narrator)
-through UI Automation while it is used from the keyboard, under Wine.
+through UI Automation, under Wine:  uia_test.py PROGRAM-FOLDER WAKE-EXE WORK-DIR
 
-    uia_test.py PROGRAM-FOLDER WAKE-EXE WORK-DIR
-
-Run by scripts/windows-test, with WINEPREFIX a prefix whose system folder
-holds the recording stand-in for UIAutomationCore.dll (tests/uia/recorder.c)
-and DISPLAY a display of its own. Starts the program from its folder on
-Windows' own platform plugin, wakes its UI Automation as a screen reader
-does (wake.exe), then walks every window through the same keys as the Orca
-test, and checks what each key raised: where Orca says an outcome, one UI
-Automation notification with the outcome's text, sent from the control the
-user pressed, on the screen; where Orca reads a message box, none (the box
-is a dialog, read when it takes the focus); nowhere else any. Where Orca
-reads a control the focus moved to, the focus must be on it (UI Automation's
-focus event), before the next keys are sent. Stops at the first step that
-fails: the keys after it would land elsewhere.
+Run by scripts/windows-test with WINEPREFIX a prefix holding the recording
+stand-in for UIAutomationCore.dll (recorder.c) and a display of its own.
+Starts the program on Windows' own platform plugin, wakes its UI Automation
+(wake.c), walks every window with the Orca test's keys, and checks each
+step: where Orca says an outcome, one notification with its text from the
+control used, on the screen; where Orca reads a message box or nothing new,
+none; where Orca reads the control the focus moved to, the focus on it.
+Stops at the first failing step: the keys after it would land elsewhere.
 """
 
 import os
@@ -25,7 +19,9 @@ import time
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, "..", "orca"))
+sys.path.insert(0, os.path.join(here, ".."))
 from orca_test import STEPS, keystrokes  # noqa: E402
+from session import wait_for  # noqa: E402
 
 WINE = os.path.join(here, "..", "..", "scripts", "wine64")
 
@@ -63,30 +59,12 @@ def windows_path(path):
     return "Z:" + path.replace("/", "\\")
 
 
-def wait(what, ready, seconds=SECONDS):
-    deadline = time.monotonic() + seconds
-    while not ready():
-        if time.monotonic() > deadline:
-            raise AssertionError("waited %d s for %s" % (seconds, what))
-        time.sleep(0.1)
-
-
-class Log:
-    def __init__(self, path):
-        self.path, self.seen = path, 0
-
-    def lines(self):
-        try:
-            with open(self.path, encoding="utf-8") as f:
-                return [line.rstrip("\n").split("\t") for line in f]
-        except FileNotFoundError:
-            return []
-
-    def new(self):
-        """The lines written since the last call."""
-        lines = self.lines()
-        fresh, self.seen = lines[self.seen:], len(lines)
-        return fresh
+def read(path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            return [line.rstrip("\n").split("\t") for line in f]
+    except FileNotFoundError:
+        return []
 
 
 def expectations(speech, counts):
@@ -100,17 +78,17 @@ def expectations(speech, counts):
 
 def main():
     folder, wake, work = sys.argv[1:4]
-    log = Log(os.path.join(work, "uia.log"))
-    if os.path.exists(log.path):
-        os.remove(log.path)
-    env = dict(os.environ, QORVI_UIA_LOG=windows_path(log.path),
+    log = os.path.join(work, "uia.log")
+    if os.path.exists(log):
+        os.remove(log)
+    env = dict(os.environ, QORVI_UIA_LOG=windows_path(log),
                WINEDLLOVERRIDES=os.environ.get("WINEDLLOVERRIDES", "") + ";uiautomationcore=n")
     quiet = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
     subprocess.Popen([WINE, "qorvi-calculator.exe"], cwd=folder, env=env, **quiet)
-    subprocess.Popen([WINE, wake, "qorvi-calculator.exe"], env=env, **quiet)
-    wait("UI Automation to be asked for the main window", lambda: any(l[0] == "asked" for l in log.lines()), 120)
-    log.new()
-    failures = []
+    subprocess.Popen([WINE, wake], env=env, **quiet)
+    wait_for("UI Automation to be asked for the main window",
+             lambda: True if any(line[0] == "asked" for line in read(log)) else None, 120)
+    seen = len(read(log))
     for number, (keys, speech, counts) in enumerate(STEPS, 1):
         if not keys:
             continue
@@ -118,30 +96,26 @@ def main():
         for command in keystrokes(keys):
             subprocess.run(["xdotool"] + command, check=True)
             time.sleep(0.1)
-        got, last_focus = [], None
+
+        def raised():  # the step's notifications so far, where the focus is, and the lines read
+            lines = read(log)
+            focused = [line[1:3] for line in lines[seen:] if line[0] == "focus"]
+            return [line for line in lines[seen:] if line[0] == "notification"], (focused or [None])[-1], len(lines)
+
         deadline = time.monotonic() + SECONDS
-
-        def settled():
-            nonlocal last_focus
-            for line in log.new():
-                if line[0] == "notification":
-                    got.append(line)
-                elif line[0] == "focus":
-                    last_focus = line[1:3]
-            return len(got) >= len(notifications) and (focus is None or last_focus == focus)
-
-        while not settled() and time.monotonic() < deadline:
+        while time.monotonic() < deadline:
+            got, at, _ = raised()
+            if len(got) >= len(notifications) and focus in (None, at):
+                break
             time.sleep(0.1)
         time.sleep(QUIET)  # anything more it raises
-        settled()
-        if got != notifications or (focus and last_focus != focus):
-            failures.append("step %d (%s): raised %r, focus on %r; expected %r, focus on %r"
-                            % (number, keys, got, last_focus, notifications, focus))
-            print("FAIL " + failures[-1], flush=True)
-            break  # the later steps' keys would land elsewhere
-    print("%d steps; %d failures; every line UI Automation was handed is in %s"
-          % (len(STEPS), len(failures), log.path))
-    return 1 if failures else 0
+        got, at, seen = raised()
+        if got != notifications or focus not in (None, at):
+            print("FAIL step %d (%s): raised %r, focus on %r; expected %r, focus on %r"
+                  % (number, keys, got, at, notifications, focus))
+            return 1
+    print("%d steps passed; every line UI Automation was handed is in %s" % (len(STEPS), log))
+    return 0
 
 
 if __name__ == "__main__":
