@@ -21,6 +21,22 @@ bool Check(std::string_view str, runtime::MessageSink& messages) {
     return false;
 }
 
+bool isWholeNumber(std::string_view text, bool allowSign) {
+    if (allowSign && !text.empty() && text.front() == '-') text.remove_prefix(1);
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool isDecimalNumber(std::string_view text) {
+    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    bool digit = false, point = false;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') digit = true;
+        else if (c == '.' && !point) point = true;
+        else return false;
+    }
+    return digit;
+}
+
 bool CheckAll(std::initializer_list<std::string_view> texts, runtime::MessageSink& messages) {
     bool all = true;
     for (std::string_view t : texts) all = Check(t, messages) && all;

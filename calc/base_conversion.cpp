@@ -1,78 +1,104 @@
 #include "calc/base_conversion.h"
 
-#include "calc/four_function.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
-#include "runtime/format.h"
 
 #include <cstdint>
-#include <vector>
+#include <string>
+#include <tuple>
 
 namespace calc {
 
 namespace {
 
-using runtime::RuntimeError;
+constexpr int32_t kLargestBase = 32767;  // the bases are 16-bit integers
+constexpr int32_t kLetterBases = 36;     // 0-9 then A-Z
 
-int32_t checkedAdd(int32_t a, int32_t b) {
-    int32_t r;
-    if (__builtin_add_overflow(a, b, &r)) throw RuntimeError(runtime::kOverflow);
-    return r;
+std::string_view trimBlanks(std::string_view s) {
+    const size_t b = s.find_first_not_of(' ');
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
-int32_t checkedMultiply(int32_t a, int32_t b) {
-    int32_t r;
-    if (__builtin_mul_overflow(a, b, &r)) throw RuntimeError(runtime::kOverflow);
-    return r;
+// The value of one typed digit: 0-9, then A-Z in either case; -1 otherwise.
+int digitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+    return -1;
 }
 
-int16_t readBase(std::string_view text) { return runtime::toInt16(runtime::leadingNumericPrefix(text)); }
+enum class BaseRead : uint8_t { Ok, NotWhole, TooSmall, TooLarge };
 
-// The value of the number text, read from the right: each character counts
-// as the decimal digit it shows, weighted by a power of the source base.
-int32_t readNumber(std::string_view text, int16_t base) {
-    int32_t weight = 1;
-    int32_t value = 0;
-    for (size_t i = text.size(); i-- > 0;) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80) continue;  // inside a character
-        int32_t digit = (c >= '0' && c <= '9') ? c - '0' : 0;
-        value = checkedAdd(value, checkedMultiply(digit, weight));
-        weight = checkedMultiply(weight, base);
-        // A character outside the basic plane counts twice, as two units.
-        if ((c & 0xF8) == 0xF0) weight = checkedMultiply(weight, base);
+// A base box: a whole number, blanks around it allowed.
+BaseRead readBase(std::string_view text, int32_t& base) {
+    text = trimBlanks(text);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return text.empty() && !negative ? BaseRead::TooSmall : BaseRead::NotWhole;
+    int64_t v = 0;
+    for (char c : text) {
+        v = v * 10 + (c - '0');
+        if (v > kLargestBase) return negative ? BaseRead::TooSmall : BaseRead::TooLarge;
     }
-    return value;
+    base = static_cast<int32_t>(negative ? -v : v);
+    return base < 2 ? BaseRead::TooSmall : BaseRead::Ok;
+}
+
+// The digits of `value`'s magnitude in `base`, the most significant first.
+std::string digitsOf(int64_t value, int32_t base) {
+    if (value == 0) return "0";
+    std::string out;
+    while (value != 0) {
+        const int64_t d = value % base;
+        std::string digit = base <= kLetterBases ? std::string(1, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[d])
+                                                 : std::to_string(d);
+        out.insert(0, out.empty() || base <= kLetterBases ? digit : digit + kDigitSeparator);
+        value /= base;
+    }
+    return out;
 }
 
 }  // namespace
 
 std::optional<std::string> Command9_Click(std::string_view number, std::string_view sourceBase,
                                           std::string_view targetBase, runtime::MessageSink& messages) {
-    int32_t value;
-    int16_t target;
-    try {
-        int16_t source = readBase(sourceBase);
-        target = readBase(targetBase);
-        value = readNumber(number, source);
-    } catch (const RuntimeError&) {
-        messages.showMessage(kOverflowMessage, runtime::kCalculatorTitle);
+    const std::string overflow = runtime::errorDescription(runtime::kOverflow);
+    auto refuse = [&](std::string_view prompt) -> std::optional<std::string> {
+        messages.showMessage(prompt, runtime::kCalculatorTitle);
         return std::nullopt;
-    }
-    if (value != 0 && target < 2) {
-        messages.showMessage(kTargetBaseTooSmall, runtime::kCalculatorTitle);
-        return std::nullopt;
+    };
+    int32_t source = 0, target = 0;
+    for (auto [text, base, tooSmall] : {std::tuple{sourceBase, &source, kSourceBaseTooSmall},
+                                        std::tuple{targetBase, &target, kTargetBaseTooSmall}}) {
+        switch (readBase(text, *base)) {
+        case BaseRead::Ok: break;
+        case BaseRead::NotWhole: return refuse(kBaseNotWhole);
+        case BaseRead::TooSmall: return refuse(tooSmall);
+        case BaseRead::TooLarge: return refuse(overflow);
+        }
     }
 
-    std::vector<int32_t> digits;  // least significant first
-    while (value != 0) {
-        digits.push_back(value % target);
-        value /= target;
+    std::string_view digits = trimBlanks(number);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.remove_prefix(1);
+    if (negative && digits.empty()) return refuse(kNotADigitOfTheBase);
+    // Read from the left; anything beyond 32 bits is an overflow.
+    const int64_t limit = negative ? int64_t{1} << 31 : (int64_t{1} << 31) - 1;
+    int64_t value = 0;
+    bool beyond = false;
+    for (char c : digits) {
+        const int d = digitValue(c);
+        if (d < 0 || d >= source) return refuse(kNotADigitOfTheBase);
+        value = value * source + d;
+        if (value > limit) {
+            beyond = true;
+            value = 0;  // the rest is still checked for digits
+        }
     }
-    std::string caption = kBaseResultPrefix;
-    for (size_t k = digits.size(); k-- > 0;)
-        caption += runtime::signBlankText(static_cast<double>(digits[k])).substr(1);
-    return caption;
+    if (beyond) return refuse(overflow);
+    return kBaseResultPrefix + std::string(negative && value != 0 ? "-" : "") + digitsOf(value, target);
 }
 
 }  // namespace calc

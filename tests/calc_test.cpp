@@ -2,6 +2,9 @@
 // key), the trigonometric keys, the degree converter and base conversion.
 
 #include "calc/base_conversion.h"
+#include "random_text.h"
+
+#include <gmp.h>
 #include "calc/four_function.h"
 #include "calc/trig.h"
 
@@ -223,42 +226,63 @@ struct BaseCase {
     const char* prompt;
 };
 
-TEST(BaseConversion, DigitsAsTheirDecimalNumbers) {
+const std::string kNines600(600, '9');
+
+TEST(BaseConversion, DigitsOfTheBase) {
     const BaseCase cases[] = {
-        {"255", "10", "16", "结果为:1515", nullptr},
+        {"255", "10", "16", "结果为:FF", nullptr},
+        {"FF", "16", "10", "结果为:255", nullptr},
+        {"ff", "16", "2", "结果为:11111111", nullptr},
+        {"zz", "36", "10", "结果为:1295", nullptr},
         {"1010", "2", "10", "结果为:10", nullptr},
-        {"", "10", "2", "结果为:", nullptr},
-        {"abc", "10", "2", "结果为:", nullptr},
-        {"0", "10", "0", "结果为:", nullptr},
-        {"", "", "", "结果为:", nullptr},
-        {"123", "0", "10", "结果为:3", nullptr},
-        {"123", "1", "10", "结果为:6", nullptr},
-        {"FF", "16", "10", "结果为:", nullptr},
-        {"19", "2", "10", "结果为:11", nullptr},
-        {"11", "2.5", "10", "结果为:3", nullptr},
-        {"11", "16.5", "10", "结果为:17", nullptr},
-        {"10", "3.5", "10", "结果为:4", nullptr},
-        {"999999999", "10", "10", "结果为:999999999", nullptr},
-        {"-5", "10", "10", "结果为:5", nullptr},
-        {"1.5", "10", "10", "结果为:105", nullptr},
+        {"0", "10", "16", "结果为:0", nullptr},
+        {"", "10", "2", "结果为:0", nullptr},
+        {"000", "10", "2", "结果为:0", nullptr},
+        {"-0", "10", "2", "结果为:0", nullptr},
+        {"-5", "10", "10", "结果为:-5", nullptr},
+        {"-255", "10", "16", "结果为:-FF", nullptr},
+        {" 42 ", " 10", "16 ", "结果为:2A", nullptr},
         {"7", "10", "2", "结果为:111", nullptr},
         {"100", "10", "7", "结果为:202", nullptr},
-        {"255", "10", "2.5", "结果为:11111111", nullptr},
-        {"1 0", "10", "10", "结果为:100", nullptr},
-        // Negative source bases: alternating weights, digits without their signs.
-        {"11", "-2", "10", "结果为:1", nullptr},
-        {"101", "-2", "10", "结果为:5", nullptr},
-        {"10", "-2", "10", "结果为:2", nullptr},
-        {"110", "-2", "10", "结果为:2", nullptr},
-        // Limits: refused with the label unchanged.
-        {"1000000000", "10", "10", nullptr, "溢出"},
-        {"1111111111111111111111111111111", "2", "10", nullptr, "溢出"},
-        {"11111111", "16", "10", nullptr, "溢出"},
+        {"999999999", "10", "10", "结果为:999999999", nullptr},
+        {"1000000000", "10", "16", "结果为:3B9ACA00", nullptr},
+        {"2147483647", "10", "16", "结果为:7FFFFFFF", nullptr},
+        {"-2147483648", "10", "16", "结果为:-80000000", nullptr},
+        {"0000000000001", "10", "10", "结果为:1", nullptr},
+        {"1111111111111111111111111111111", "2", "10", "结果为:2147483647", nullptr},
+        {"100", "10", "60", "结果为:1 40", nullptr},
+        {"3600", "10", "60", "结果为:1 0 0", nullptr},
+        {"59", "10", "60", "结果为:59", nullptr},
+        {"36", "10", "37", "结果为:36", nullptr},
+        {"37", "10", "37", "结果为:1 0", nullptr},
+        {"123", "32767", "10", "结果为:1073741826", nullptr},
+        // Refused, the label unchanged.
+        {"19", "2", "10", nullptr, "原数含有该进制以外的数字"},
+        {"1.5", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"1 0", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"G", "16", "10", nullptr, "原数含有该进制以外的数字"},
+        {"-", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"+5", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"--5", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"一", "10", "10", nullptr, "原数含有该进制以外的数字"},
+        {"123", "0", "10", nullptr, "原数的进制必须不小于2"},
+        {"123", "1", "10", nullptr, "原数的进制必须不小于2"},
+        {"11", "-2", "10", nullptr, "原数的进制必须不小于2"},
+        {"11", "", "10", nullptr, "原数的进制必须不小于2"},
+        {"11", "2.5", "10", nullptr, "进制必须是整数"},
+        {"11", "16abc", "10", nullptr, "进制必须是整数"},
+        {"11", "10", "2.5", nullptr, "进制必须是整数"},
+        {"1", "1e400", "10", nullptr, "进制必须是整数"},
+        {"2147483648", "10", "10", nullptr, "溢出"},
+        {"-2147483649", "10", "10", nullptr, "溢出"},
+        {kNines600.c_str(), "10", "10", nullptr, "溢出"},
+        {"111111111", "16", "10", nullptr, "溢出"},
+        {"11111111", "16", "10", "结果为:286331153", nullptr},
         {"1", "32768", "10", nullptr, "溢出"},
-        {"1", "10", "-32769", nullptr, "溢出"},
-        {"1", "1e400", "10", nullptr, "溢出"},
+        {"1", "10", "99999999999", nullptr, "溢出"},
+        {"1", "10", "-32769", nullptr, "目标进制必须不小于2"},
         {"5", "10", "1", nullptr, "目标进制必须不小于2"},
-        {"5", "10", "0", nullptr, "目标进制必须不小于2"},
+        {"0", "10", "0", nullptr, "目标进制必须不小于2"},
         {"5", "10", "-2", nullptr, "目标进制必须不小于2"},
         {"5", "10", "", nullptr, "目标进制必须不小于2"},
     };
@@ -276,13 +300,95 @@ TEST(BaseConversion, DigitsAsTheirDecimalNumbers) {
     }
 }
 
-TEST(BaseConversion, LongTextsWithBasesZeroAndOne) {
-    runtime::RecordingMessages m;
-    std::string nines(65535, '9');
-    EXPECT_EQ(calc::Command9_Click(nines, "1", "10", m).value_or(""), "结果为:589815");
-    EXPECT_EQ(calc::Command9_Click(nines, "0", "10", m).value_or(""), "结果为:9");
-    EXPECT_EQ(calc::Command9_Click(nines, "-1", "10", m).value_or(""), "结果为:9");
-    EXPECT_TRUE(m.messages.empty());
+// Every outcome against GMP's reading and writing of the same digits: the
+// right digits, or the refusal the texts call for.
+TEST(BaseConversion, AgainstGmp) {
+    testing_support::RandomText r(36005);
+    const std::string letters = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    mpz_t value, q, rem;
+    mpz_inits(value, q, rem, nullptr);
+    for (int i = 0; i < 100000; ++i) {
+        const int sb = r.chance(80) ? r.pick(2, 40) : r.pick(-3, 40000);
+        const int tb = r.chance(80) ? r.pick(2, 70) : r.pick(-3, 40000);
+        std::string source = r.chance(90) ? std::to_string(sb) : r.numberText();
+        std::string target = r.chance(90) ? std::to_string(tb) : r.numberText();
+        std::string number;
+        if (r.chance(70)) {
+            if (r.chance(20)) number += '-';
+            for (int n = r.pick(0, r.chance(10) ? 40 : 8); n > 0; --n)
+                number += letters[static_cast<size_t>(r.pick(0, std::min(sb > 1 ? sb : 36, 36) - 1) + (r.chance(30) ? 26 : 0)) % letters.size()];
+        } else {
+            number = r.numberText("-.+ GZz一");
+        }
+
+        // The oracle, from what the converter promises.
+        auto baseOf = [](const std::string& t, long& b) -> std::string {
+            std::string u = t;
+            while (!u.empty() && u.front() == ' ') u.erase(0, 1);
+            while (!u.empty() && u.back() == ' ') u.pop_back();
+            bool neg = !u.empty() && u[0] == '-';
+            std::string d = neg ? u.substr(1) : u;
+            if (d.empty() && !neg) return "small";
+            if (d.empty() || d.find_first_not_of("0123456789") != std::string::npos) return "whole";
+            d.erase(0, std::min(d.find_first_not_of('0'), d.size() - 1));
+            if (d.size() > 6 || std::stol(d) > 32767) return neg ? "small" : "large";
+            b = neg ? -std::stol(d) : std::stol(d);
+            return b < 2 ? "small" : "";
+        };
+        std::string expected;
+        long s = 0, t = 0;
+        const std::string sr = baseOf(source, s), tr = baseOf(target, t);
+        const std::string what = number + " (" + source + ") -> " + target;
+        if (sr == "whole" || (sr.empty() && tr == "whole")) expected = "!进制必须是整数";
+        else if (sr == "small") expected = "!原数的进制必须不小于2";
+        else if (sr == "large") expected = "!溢出";
+        else if (tr == "small") expected = "!目标进制必须不小于2";
+        else if (tr == "large") expected = "!溢出";
+        else {
+            std::string u = number;
+            while (!u.empty() && u.front() == ' ') u.erase(0, 1);
+            while (!u.empty() && u.back() == ' ') u.pop_back();
+            const bool neg = !u.empty() && u[0] == '-';
+            const std::string d = neg ? u.substr(1) : u;
+            bool digitsOk = !(neg && d.empty());
+            for (char c : d) {
+                const size_t v = letters.find(c);
+                digitsOk = digitsOk && v != std::string::npos && static_cast<long>(v % 36 + (v >= 36 ? 10 : 0)) < s;
+            }
+            if (!digitsOk) expected = "!原数含有该进制以外的数字";
+            else {
+                mpz_set_ui(value, 0);
+                for (char c : d) {
+                    const size_t v = letters.find(c);
+                    mpz_mul_ui(value, value, static_cast<unsigned long>(s));
+                    mpz_add_ui(value, value, v < 36 ? v : v - 26);
+                }
+                if (neg) mpz_neg(value, value);
+                if (mpz_cmp_si(value, -2147483648L) < 0 || mpz_cmp_si(value, 2147483647L) > 0) expected = "!溢出";
+                else {
+                    std::string out;
+                    mpz_abs(q, value);
+                    do {
+                        const unsigned long digit = mpz_fdiv_qr_ui(q, rem, q, static_cast<unsigned long>(t));
+                        std::string one = t <= 36 ? std::string(1, letters[digit]) : std::to_string(digit);
+                        out = t > 36 && !out.empty() ? one + " " + out : one + out;
+                    } while (mpz_sgn(q) != 0);
+                    expected = "结果为:" + std::string(mpz_sgn(value) < 0 ? "-" : "") + out;
+                }
+            }
+        }
+        runtime::RecordingMessages m;
+        const auto caption = calc::Command9_Click(number, source, target, m);
+        if (expected[0] == '!') {
+            ASSERT_FALSE(caption.has_value()) << what << " gave " << *caption;
+            ASSERT_EQ(m.messages.size(), 1u) << what;
+            ASSERT_EQ("!" + m.messages[0].prompt, expected) << what;
+        } else {
+            ASSERT_TRUE(m.messages.empty()) << what << ": " << m.messages[0].prompt;
+            ASSERT_EQ(caption.value_or(""), expected) << what;
+        }
+    }
+    mpz_clears(value, q, rem, nullptr);
 }
 
 }  // namespace
