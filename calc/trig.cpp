@@ -13,6 +13,7 @@ namespace calc {
 
 namespace {
 constexpr double kStraightAngle = 180;
+constexpr double kRightAngle = 90;
 constexpr double kPi = 3.14159265358979;
 
 // The degree value of an accepted text, or nothing after "溢出".
@@ -33,6 +34,12 @@ std::optional<std::string> trigKey(TrigFunction f, std::string_view display,
                                    runtime::MessageSink& messages) {
     std::optional<double> x = readDegrees(display, messages);
     if (!x) return std::nullopt;
+    // The tangent of an odd multiple of 90 degrees does not exist (the stored
+    // pi would give a huge number instead).
+    if (f == TrigFunction::Tan && std::fabs(std::fmod(*x, 2 * kRightAngle)) == kRightAngle) {
+        messages.showMessage(kTangentUndefined, runtime::kCalculatorTitle);
+        return std::nullopt;
+    }
     double r = degreesToRadians(*x);
     double value = runtime::exactFunction(f, r);
     return TrimZeroRun(runtime::generalText(value));

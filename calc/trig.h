@@ -11,6 +11,8 @@
 
 namespace calc {
 
+inline constexpr const char kTangentUndefined[] = "该角度的正切不存在";
+
 // The keys' functions are the runtime's correctly rounded ones.
 using TrigFunction = runtime::Elementary;
 
@@ -18,7 +20,8 @@ using TrigFunction = runtime::Elementary;
 double degreesToRadians(double degrees);
 
 // The key's new display text (trimmed), or nothing when the text is refused
-// (the check's message or "溢出" has been shown).
+// (the check's message or "溢出" has been shown, or for Tan at an odd
+// multiple of 90 degrees "该角度的正切不存在").
 std::optional<std::string> trigKey(TrigFunction f, std::string_view display,
                                    runtime::MessageSink& messages);
 

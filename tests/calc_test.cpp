@@ -189,16 +189,23 @@ TEST(TrigKeys, DegreesWithTheStoredPi) {
     EXPECT_EQ(key(calc::TrigFunction::Cos, ""), "1");
     EXPECT_EQ(key(calc::TrigFunction::Sin, ""), "0");
     EXPECT_EQ(key(calc::TrigFunction::Sin, "30"), "0.5");
-    std::string tan90 = key(calc::TrigFunction::Tan, "90");
-    double t = std::stod(tan90);
-    EXPECT_GT(t, 1e14);
-    EXPECT_LT(t, 1e16);
+    EXPECT_EQ(key(calc::TrigFunction::Cos, "90"), "1.61554457443259E-15");
+    EXPECT_EQ(key(calc::TrigFunction::Tan, "89"), "57.289961630754");
+    EXPECT_EQ(key(calc::TrigFunction::Tan, "180"), "-3.23108914886517E-15");
     for (auto [f, text] : {std::pair{calc::TrigFunction::Sin, "180"}, std::pair{calc::TrigFunction::Cos, "90"}}) {
         std::string tiny = key(f, text);
         EXPECT_NE(tiny.find("E-"), std::string::npos) << tiny;
         EXPECT_LT(std::abs(std::stod(tiny)), 1e-13);
     }
     EXPECT_TRUE(m.messages.empty());
+    // No tangent at an odd multiple of a right angle.
+    for (const char* pole : {"90", "270", "-90", "90.0", "0090", "-450", "1710"}) {
+        runtime::RecordingMessages pm;
+        EXPECT_FALSE(calc::trigKey(calc::TrigFunction::Tan, pole, pm).has_value()) << pole;
+        ASSERT_EQ(pm.messages.size(), 1u) << pole;
+        EXPECT_EQ(pm.messages[0], (runtime::Message{"该角度的正切不存在", "Qorvi计算器"}));
+    }
+    EXPECT_NE(key(calc::TrigFunction::Tan, "90.0000001"), "refused");
     EXPECT_EQ(key(calc::TrigFunction::Sin, "x"), "refused");
     EXPECT_EQ(key(calc::TrigFunction::Sin, "1.2E-15"), "refused");
     EXPECT_EQ(key(calc::TrigFunction::Sin, std::string(400, '9').c_str()), "refused");
