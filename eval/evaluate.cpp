@@ -51,6 +51,29 @@ RuntimeError missingClosing(std::string_view expression) {
     return RuntimeError(kMissingClosing, kEvaluatorSource, quoted("Missing ) in '", expression, "'"));
 }
 
+RuntimeError missingOperand(std::string_view expression) {
+    return RuntimeError(runtime::kTypeMismatch, kEvaluatorSource, quoted(kMissingOperand, expression, "'"));
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Is the "+" or "-" at `i` the sign of a number's exponent, as in 1e-5 or
+// 1.74532925199433E-02? It is when an "E" or "e" stands right before it and
+// a decimal mantissa (digits, points, group commas) before that, from the
+// start of the text, a blank, a "(" or an operator on.
+bool exponentSign(std::string_view text, size_t i) {
+    const char c = text[i];
+    if ((c != '+' && c != '-') || i < 2 || (text[i - 1] != 'e' && text[i - 1] != 'E')) return false;
+    bool digit = false;
+    for (size_t j = i - 1; j-- > 0;) {
+        const char m = text[j];
+        if (isDigit(m)) digit = true;
+        else if (m == '.' || m == ',') continue;
+        else return digit && (m == ' ' || m == '(' || isOperatorChar(m));
+    }
+    return digit;
+}
+
 std::string_view trimBlanks(std::string_view s) {
     size_t b = s.find_first_not_of(' ');
     if (b == std::string_view::npos) return {};
@@ -165,7 +188,7 @@ public:
                 match_[static_cast<size_t>(groups_.back().open)] = pos;
                 groups_.pop_back();
                 groups_.back().signPosition = false;
-            } else if (isOperatorChar(c)) {
+            } else if (isOperatorChar(c) && !exponentSign(text, i)) {
                 Group& g = groups_.back();
                 int8_t p = precedence(c, g.signPosition);
                 g.signPosition = true;
@@ -216,7 +239,7 @@ private:
     std::vector<Group> groups_;
 };
 
-enum class TaskKind : uint8_t { Evaluate, Combine, Negate, Apply };
+enum class TaskKind : uint8_t { Evaluate, Combine, Negate, Apply, Missing };
 
 struct Task {
     TaskKind kind;
@@ -269,6 +292,7 @@ public:
             case TaskKind::Apply:
                 pushValue(applyFunction(static_cast<Function>(t.op), pop()));
                 break;
+            case TaskKind::Missing: throw missingOperand(slice(t.begin, t.end));
             }
         }
         return pop();
@@ -282,29 +306,34 @@ private:
     void pushEvaluate(int32_t begin, int32_t end, int32_t node) {
         tasks_[taskTop_++] = {TaskKind::Evaluate, 0, begin, end, node};
     }
+    // An operand of the level [levelBegin, levelEnd): a blank one is an
+    // error of that level, raised when the operand's turn comes.
+    void pushOperand(int32_t begin, int32_t end, int32_t node, int32_t levelBegin, int32_t levelEnd) {
+        while (begin < end && at(begin) == ' ') ++begin;
+        if (begin == end) tasks_[taskTop_++] = {TaskKind::Missing, 0, levelBegin, levelEnd, -1};
+        else pushEvaluate(begin, end, node);
+    }
 
     std::string_view slice(int32_t begin, int32_t end) const {
         return text_.substr(static_cast<size_t>(begin), static_cast<size_t>(end - begin));
     }
     char at(int32_t i) const { return text_[static_cast<size_t>(i)]; }
 
+    // Evaluates a range that is not blank.
     void evaluate(int32_t begin, int32_t end, int32_t node) {
         while (begin < end && at(begin) == ' ') ++begin;
         while (end > begin && at(end - 1) == ' ') --end;
-        if (begin == end) {
-            pushValue(0);
-            return;
-        }
+        const int32_t levelEnd = end;
 
         if (node >= 0) {
             const char op = at(node);
             push(TaskKind::Combine, op);
             if (leftFirst(op)) {
-                pushEvaluate(node + 1, end, structure_.right(node));
-                pushEvaluate(begin, node, structure_.left(node));
+                pushOperand(node + 1, end, structure_.right(node), begin, end);
+                pushOperand(begin, node, structure_.left(node), begin, end);
             } else {
-                pushEvaluate(begin, node, structure_.left(node));
-                pushEvaluate(node + 1, end, structure_.right(node));
+                pushOperand(begin, node, structure_.left(node), begin, end);
+                pushOperand(node + 1, end, structure_.right(node), begin, end);
             }
             return;
         }
@@ -313,27 +342,29 @@ private:
         // (a tested step: an infinity there is an overflow) and each "+"
         // leaves it as it is. A run of them is taken in one step.
         bool negate = false, anyMinus = false;
+        int32_t lastSign = begin;
         while (begin < end && (at(begin) == '-' || at(begin) == '+')) {
             negate ^= at(begin) == '-';
             anyMinus |= at(begin) == '-';
-            ++begin;
+            lastSign = begin++;
             while (begin < end && at(begin) == ' ') ++begin;
         }
         if (anyMinus) push(TaskKind::Negate, negate ? 1 : 0);
         if (begin == end) {
-            pushEvaluate(begin, end, -1);
+            // The last sign of the run is the one without an operand.
+            pushOperand(begin, end, -1, lastSign, levelEnd);
             return;
         }
 
         const char last = at(end - 1);
         if (parenthesized(begin, end)) {
-            enterParentheses(begin, begin + 1, end - 1);
+            enterParentheses(begin, begin + 1, end - 1, begin, end);
             return;
         }
         Function f;
         if (last == ')' && end - begin > 5 && functionPrefix(slice(begin, begin + 4), f)) {
             push(TaskKind::Apply, static_cast<char>(f));
-            enterParentheses(begin + 3, begin + 4, end - 1);
+            enterParentheses(begin + 3, begin + 4, end - 1, begin, end);
             return;
         }
         std::string_view constant = slice(begin, end);
@@ -351,9 +382,9 @@ private:
 
     // Evaluates the text between the "(" at `open` and the ")" before `end`.
     // When that "(" closes earlier, the inner text has a ")" too many.
-    void enterParentheses(int32_t open, int32_t begin, int32_t end) {
+    void enterParentheses(int32_t open, int32_t begin, int32_t end, int32_t levelBegin, int32_t levelEnd) {
         if (structure_.match(open) != end) throw tooManyClosing(trimBlanks(slice(begin, end)));
-        pushEvaluate(begin, end, structure_.rootOf(open));
+        pushOperand(begin, end, structure_.rootOf(open), levelBegin, levelEnd);
     }
 
     Structure structure_;

@@ -4,7 +4,7 @@
 #include "bignum/commands.h"
 #include "bignum/long_number.h"
 #include "runtime/error.h"
-#include "random_text.h"
+#include "tests/random_text.h"
 
 #include <gmp.h>
 #include <gtest/gtest.h>

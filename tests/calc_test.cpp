@@ -2,7 +2,7 @@
 // key), the trigonometric keys, the degree converter and base conversion.
 
 #include "calc/base_conversion.h"
-#include "random_text.h"
+#include "tests/random_text.h"
 
 #include <gmp.h>
 #include "calc/four_function.h"

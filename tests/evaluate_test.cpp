@@ -2,13 +2,18 @@
 
 #include "eval/command.h"
 #include "eval/evaluate.h"
+#include "runtime/convert.h"
+#include "runtime/elementary.h"
 #include "runtime/error.h"
 
 #include <gtest/gtest.h>
 
+#include "tests/random_text.h"
 #include "tests/test_names.h"
 
+#include <bit>
 #include <cmath>
+#include <climits>
 #include <limits>
 #include <vector>
 #include <string>
@@ -51,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Signs, EvaluatesTo, testing::Values(
     ValueCase{"-2^2", 4}, ValueCase{"2^-1", 0.5f}, ValueCase{"2--3", 5},
     ValueCase{"-(1+2)", -3}, ValueCase{"+5", 5}, ValueCase{"(1+2)-3", 0},
     ValueCase{"sin(0)+1", 1}, ValueCase{"- 5", -5}, ValueCase{"2 - -3", 5},
-    ValueCase{"3*-2", -6}, ValueCase{"-", -0.0f}, ValueCase{"--5", 5}, ValueCase{"+-+5", -5},
+    ValueCase{"3*-2", -6}, ValueCase{"--5", 5}, ValueCase{"+-+5", -5},
     ValueCase{"2*(-3)", -6}, ValueCase{"(-3)*2", -6}, ValueCase{"(2)-(-3)", 5}),
     caseName<ValueCase>);
 
@@ -71,15 +76,23 @@ INSTANTIATE_TEST_SUITE_P(FunctionsAndConstants, EvaluatesTo, testing::Values(
 // Exact zeros: + from sines, tangents and powers of zero or underflowing
 // powers of a positive base; - only where IEEE arithmetic gives it.
 INSTANTIATE_TEST_SUITE_P(Zeros, EvaluatesTo, testing::Values(
-    ValueCase{"sin(0)", 0}, ValueCase{"tan(0)", 0}, ValueCase{"0^9", 0}, ValueCase{"^.5", 0},
+    ValueCase{"sin(0)", 0}, ValueCase{"tan(0)", 0}, ValueCase{"0^9", 0},
     ValueCase{"8.239^&H8000", 0}, ValueCase{"0.5^2000", 0}, ValueCase{"-0^3", -0.0f},
     ValueCase{"sin(-0)", -0.0f}, ValueCase{"0*-1", -0.0f}, ValueCase{"-sin(0)", -0.0f}),
     caseName<ValueCase>);
 
 INSTANTIATE_TEST_SUITE_P(EmptyOperands, EvaluatesTo, testing::Values(
-    ValueCase{"", 0}, ValueCase{"   ", 0}, ValueCase{"5*", 0}, ValueCase{"5+", 5},
-    ValueCase{"()", 0}, ValueCase{"1 + 2", 3}, ValueCase{"  (1)  ", 1}, ValueCase{"*5", 0},
-    ValueCase{"( )", 0}, ValueCase{"2^", 1}),
+    ValueCase{"", 0}, ValueCase{"   ", 0}, ValueCase{"1 + 2", 3}, ValueCase{"  (1)  ", 1}),
+    caseName<ValueCase>);
+
+// A number's exponent keeps its sign, so every number the program writes
+// reads back; a "+" or "-" after anything else still splits.
+INSTANTIATE_TEST_SUITE_P(SignedExponents, EvaluatesTo, testing::Values(
+    ValueCase{"1e-5", 1e-5f}, ValueCase{"1E+16*10", 1e17f}, ValueCase{"-1e-5", -1e-5f},
+    ValueCase{"1.74532925199433E-02", 1.74532925199433E-02f}, ValueCase{"2e-3-1e-3", 2e-3f - 1e-3f},
+    ValueCase{"3*2e-1", 3 * 0.2f}, ValueCase{"(1e-1)", 0.1f}, ValueCase{"1,000e-3", 1},
+    ValueCase{".5e+1", 5}, ValueCase{"sin(1.74532925199433E-02)", static_cast<float>(std::sin(static_cast<double>(1.74532925199433E-02f)))},
+    ValueCase{"&HE+1", 15}, ValueCase{"&H1E-1", 29}),
     caseName<ValueCase>);
 
 TEST(EvaluateExpr, SingleArithmeticShowsItsRoundingNoise) {
@@ -132,11 +145,27 @@ INSTANTIATE_TEST_SUITE_P(Parentheses, RaisesError, testing::Values(
 
 INSTANTIATE_TEST_SUITE_P(Constants, RaisesError, testing::Values(
     constantError("sin(pi)", "pi"), constantError("abs(1)", "abs(1)"),
-    constantError("sin()", "sin()"), constantError("1e-5", "1e"),
+    constantError("sin()", "sin()"), constantError("1e-", "1e-"), constantError("x1e-5", "x1e"),
     constantError("1 2", "1 2"), constantError("1e39", "1e39", 6),
     constantError("sin (1)", "sin (1)"), constantError("2*x", "x"),
     constantError("1(2)", "1(2)"), constantError("(1)2", "(1)2"),
-    constantError("3+4e", "4e")),
+    constantError("3+4e", "4e"), constantError("1 e-5", "1 e")),
+    caseName<ErrorCase>);
+
+ErrorCase missingOperand(const std::string& expression, const std::string& level) {
+    return {expression, 13, kEval, "表达式不完整,缺少运算数: '" + level + "'"};
+}
+
+// An operator, a sign, parentheses or a function without its operand; the
+// text quoted is that of the level that misses it.
+INSTANTIATE_TEST_SUITE_P(MissingOperands, RaisesError, testing::Values(
+    missingOperand("5*", "5*"), missingOperand("*2", "*2"), missingOperand("()", "()"),
+    missingOperand("-", "-"), missingOperand(" + ", "+"), missingOperand("2**3", "2*"),
+    missingOperand("5+", "5+"), missingOperand("2^^3", "2^"), missingOperand("3*(4+)", "4+"),
+    missingOperand("( )", "( )"), missingOperand("2^", "2^"), missingOperand("^.5", "^.5"),
+    missingOperand("sin( )", "sin( )"), missingOperand("1+sqr(  )", "sqr(  )"),
+    missingOperand("x*", "x*"), constantError("*x", "x"), missingOperand("7%", "7%"),
+    missingOperand("\\7", "\\7"), missingOperand("1-(-)", "-")),
     caseName<ErrorCase>);
 
 INSTANTIATE_TEST_SUITE_P(Arithmetic, RaisesError, testing::Values(
@@ -275,6 +304,153 @@ TEST(EvaluateExpr, NonAsciiTextIsAConstantError) {
         EXPECT_EQ(e.number(), 13);
         EXPECT_EQ(e.description(), "Error evaluating '１' as a constant.");
     }
+}
+
+// --- Against the rules, read as written --------------------------------------
+// An oracle that follows the evaluator's rules step by step, rescanning each
+// level as the rules say (the product finds every split in one scan), with
+// the operand rules: an empty operand is an error of its level, and a sign
+// right after a number's "E" belongs to the number.
+
+struct Outcome {
+    bool error = false;
+    float value = 0;
+    std::string description;
+    bool operator==(const Outcome& o) const {
+        return error == o.error && (error ? description == o.description
+                                          : std::bit_cast<uint32_t>(value) == std::bit_cast<uint32_t>(o.value));
+    }
+};
+
+std::string trimmed(const std::string& s) {
+    const size_t b = s.find_first_not_of(' ');
+    return b == std::string::npos ? "" : s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+bool startsNumberBefore(const std::string& e, size_t ePos) {
+    bool digit = false;
+    for (size_t j = ePos; j-- > 0;) {
+        if (e[j] >= '0' && e[j] <= '9') digit = true;
+        else if (e[j] != '.' && e[j] != ',') return digit && std::string(" (^*/\\%+-").find(e[j]) != std::string::npos;
+    }
+    return digit;
+}
+
+RuntimeError fault(int32_t n) { return RuntimeError(n); }
+
+float tested(double v) {
+    if (std::isnan(v)) throw fault(6);
+    return runtime::roundToSingle(v);
+}
+
+// Powers and functions are not tested for the single range.
+float untested(float v) {
+    if (std::isnan(v)) throw fault(6);
+    return v;
+}
+
+float oracle(const std::string& text, bool top = false) {
+    const std::string e = trimmed(text);
+    const std::string missing = "表达式不完整,缺少运算数: '" + e + "'";
+    if (e.empty()) {
+        if (top) return 0;
+        throw RuntimeError(13, kEval, missing);
+    }
+    int depth = 0, best = 11;
+    size_t at = std::string::npos;
+    bool unary = true;
+    for (size_t i = 0; i < e.size(); ++i) {
+        const char c = e[i];
+        bool next = false;
+        if (c == ' ') next = unary;
+        else if (c == '(') ++depth, next = true;
+        else if (c == ')') {
+            if (--depth < 0) throw RuntimeError(eval::kTooManyClosing, kEval, "Too many )s in '" + e + "'");
+        } else if (depth == 0 && std::string("^*/\\%+-").find(c) != std::string::npos) {
+            const bool exponent = (c == '+' || c == '-') && i >= 2 && (e[i - 1] == 'e' || e[i - 1] == 'E') &&
+                                  startsNumberBefore(e, i - 1);
+            if (!exponent) {
+                next = true;
+                const int p = c == '^' ? 9 : c == '*' || c == '/' ? 8 : c == '\\' ? 6 : c == '%' ? 5 : unary ? 11 : 4;
+                if (p < 11 && p <= best) best = p, at = i;
+            }
+        }
+        unary = next;
+    }
+    if (depth != 0) throw RuntimeError(eval::kMissingClosing, kEval, "Missing ) in '" + e + "'");
+    auto operand = [&](const std::string& t) {
+        if (trimmed(t).empty()) throw RuntimeError(13, kEval, missing);
+        return oracle(t);
+    };
+    if (at != std::string::npos) {
+        const char op = e[at];
+        const std::string l = e.substr(0, at), r = e.substr(at + 1);
+        float a, b;
+        if (op == '\\' || op == '%') a = operand(l), b = operand(r);
+        else b = operand(r), a = operand(l);
+        switch (op) {
+        case '^': return untested(runtime::powerToSingle(a, b));
+        case '*': return tested(static_cast<double>(a) * b);
+        case '/':
+            if (b == 0) throw fault(a != 0 ? 11 : 6);
+            return tested(static_cast<double>(a) / b);
+        case '+': return tested(static_cast<double>(a) + b);
+        case '-': return tested(static_cast<double>(a) - b);
+        default: {
+            const int64_t x = runtime::toInt32(a), y = runtime::toInt32(b);
+            if (y == 0) throw fault(11);
+            const int64_t v = op == '\\' ? x / y : x % y;
+            if (v > INT32_MAX) throw fault(6);
+            return static_cast<float>(v);
+        }
+        }
+    }
+    if (e.front() == '(' && e.back() == ')') return operand(e.substr(1, e.size() - 2));
+    if (e.front() == '-') return tested(-static_cast<double>(operand(e.substr(1))));
+    if (e.front() == '+') return operand(e.substr(1));
+    std::string head = e.substr(0, 4);
+    for (char& c : head) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (e.back() == ')' && e.size() > 5 && (head == "sin(" || head == "cos(" || head == "tan(" || head == "sqr(")) {
+        const float x = operand(e.substr(4, e.size() - 5));
+        if (head == "sqr(") {
+            if (x < 0) throw fault(5);
+            return untested(static_cast<float>(std::sqrt(static_cast<double>(x))));
+        }
+        const auto f = head == "sin(" ? runtime::Elementary::Sin : head == "cos(" ? runtime::Elementary::Cos : runtime::Elementary::Tan;
+        return untested(runtime::functionToSingle(f, x));
+    }
+    try {
+        return runtime::strictToSingle(e);
+    } catch (const RuntimeError& err) {
+        throw RuntimeError(err.number(), kEval, "Error evaluating '" + e + "' as a constant.");
+    }
+}
+
+template <typename F>
+Outcome outcomeOf(F&& f) {
+    try {
+        return {false, f(), ""};
+    } catch (const RuntimeError& e) {
+        return {true, 0, e.description()};
+    }
+}
+
+TEST(AgainstOracle, EveryOperandRule) {
+    testing_support::RandomText r(36006);
+    const char* pieces[] = {"1", "2.5", "0", "7", "1e-5", "1E+2", "2e-", ".5", "1,5", "x", "(", ")", " ", "+", "-",
+                            "*", "/", "\\", "%", "^", "sin(", "SQR(", "cos(", "tan(", "e", "&H1E", "9^99"};
+    int values = 0, errors = 0;
+    for (int i = 0; i < 100000; ++i) {
+        std::string text;
+        for (int n = r.pick(0, 9); n > 0; --n) text += pieces[r.pick(0, static_cast<int>(std::size(pieces)) - 1)];
+        const Outcome want = outcomeOf([&] { return oracle(text, true); });
+        const Outcome got = outcomeOf([&] { return EvaluateExpr(text); });
+        ASSERT_EQ(got, want) << "'" << text << "': " << (got.error ? got.description : std::to_string(got.value))
+                             << " against " << (want.error ? want.description : std::to_string(want.value));
+        (want.error ? errors : values) += 1;
+    }
+    EXPECT_GT(values, 10000);  // both outcomes well drawn
+    EXPECT_GT(errors, 10000);
 }
 
 }  // namespace
