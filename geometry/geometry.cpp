@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 
 namespace geometry {
 
@@ -35,6 +36,28 @@ std::optional<std::string> guarded(runtime::MessageSink& messages, F&& f) {
 }
 
 void chooseOption(runtime::MessageSink& messages) { messages.showMessage(kChooseOption, kTitle); }
+
+enum class Sign : uint8_t { Any, NonNegative };
+
+// Each text a number (the empty text too), not negative where asked; else a
+// box saying what is wanted, and false.
+bool numbers(std::initializer_list<std::string_view> texts, Sign sign, runtime::MessageSink& messages) {
+    for (std::string_view t : texts) {
+        if (!t.empty() && !bignum::isDecimalNumber(t)) {
+            messages.showMessage(kEnterNumber, kTitle);
+            return false;
+        }
+    }
+    if (sign == Sign::NonNegative) {
+        for (std::string_view t : texts) {
+            if (!t.empty() && t.front() == '-' && t.find_first_of("123456789") != std::string_view::npos) {
+                messages.showMessage(kEnterNonNegative, kTitle);
+                return false;
+            }
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -79,10 +102,14 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
                                                                std::string_view text2, std::string_view text3,
                                                                runtime::MessageSink& messages) {
     if (!bignum::CheckAll({text1, text2, text3}, messages)) return std::nullopt;
-    if (mode.empty()) {
+    if (mode != kThreeSides && mode != kTwoSidesAndAngle) {
         chooseOption(messages);
         return std::nullopt;
     }
+    if (!numbers({text1, text2, text3}, Sign::Any, messages)) return std::nullopt;
+    // In the second mode the middle box holds the angle.
+    if (!numbers({text1, text3}, Sign::NonNegative, messages)) return std::nullopt;
+    if (mode == kThreeSides && !numbers({text2}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         float a = single(text1), b = single(text2), c = single(text3);
         float half = runtime::roundToSingle((static_cast<double>(a) + b + c) / 2);
@@ -104,6 +131,10 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
         }
         if (mode == kTwoSidesAndAngle) {
             double p = number(text1), q = number(text3), d = number(text2);
+            if (!(d > 0 && d < 180)) {
+                messages.showMessage(kAngleRange, kTitle);
+                return std::nullopt;
+            }
             double r = d / (180 / kPi);
             caption = "面积为:" + plainText(q * p * runtime::exactFunction(runtime::Elementary::Sin, r) / 2);
         }
@@ -116,6 +147,7 @@ std::optional<std::string> GeometryCalculators::Command2_Click(std::string_view 
                                                                std::string_view y2t, std::string_view y3t,
                                                                runtime::MessageSink& messages) {
     if (!bignum::CheckAll({x1t, x2t, x3t, y1t, y2t, y3t}, messages)) return std::nullopt;
+    if (!numbers({x1t, x2t, x3t, y1t, y2t, y3t}, Sign::Any, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double x1 = single(x1t), x2 = single(x2t), x3 = single(x3t);
         double y1 = single(y1t), y2 = single(y2t), y3 = single(y3t);
@@ -128,6 +160,7 @@ std::optional<std::string> GeometryCalculators::Command2_Click(std::string_view 
 std::optional<std::string> GeometryCalculators::Command3_Click(std::string_view at, std::string_view bt,
                                                                runtime::MessageSink& messages) {
     if (!bignum::CheckAll({at, bt}, messages)) return std::nullopt;
+    if (!numbers({at, bt}, Sign::Any, messages) || !numbers({at, bt}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double a = number(at), b = number(bt);
         return "面积为:   " + rereadText(a * kPi * b);
@@ -137,7 +170,7 @@ std::optional<std::string> GeometryCalculators::Command3_Click(std::string_view 
 std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view option, std::string_view radius,
                                                                runtime::MessageSink& messages) {
     if (!bignum::Check(radius, messages)) return std::nullopt;
-    if (option.empty()) {
+    if (option != kVolume && option != kSurface) {
         chooseOption(messages);
         return std::nullopt;
     }
@@ -145,6 +178,7 @@ std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view 
         messages.showMessage(kEnterRadius, runtime::kApplicationTitle);
         return std::nullopt;
     }
+    if (!numbers({radius}, Sign::Any, messages) || !numbers({radius}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double r = number(radius);
         if (option == kVolume) return "体积为:   " + rereadText(runtime::power(r, 3) * ((4.0 / 3) * kPi));
@@ -154,11 +188,13 @@ std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view 
 
 std::optional<std::string> GeometryCalculators::Command6_Click(std::string_view option, std::string_view height,
                                                                std::string_view second, runtime::MessageSink& messages) {
-    if (option.empty()) {
+    if (option != kRadiusAndHeight && option != kBaseAndHeight) {
         chooseOption(messages);
         return std::nullopt;
     }
     if (!bignum::CheckAll({height, second}, messages)) return std::nullopt;
+    if (!numbers({height, second}, Sign::Any, messages) || !numbers({height, second}, Sign::NonNegative, messages))
+        return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         if (option == kRadiusAndHeight) {
             double r = number(second), h = number(height);

@@ -15,6 +15,9 @@ inline constexpr const char kTitle[] = "几何计算";
 inline constexpr const char kChooseOption[] = "请选择一个选项";
 inline constexpr const char kNotATriangle[] = "三角形两边之和大于第三边";
 inline constexpr const char kEnterRadius[] = "请输入半径";
+inline constexpr const char kEnterNumber[] = "请输入数字";
+inline constexpr const char kEnterNonNegative[] = "请输入非负数";
+inline constexpr const char kAngleRange[] = "夹角必须大于0度且小于180度";
 
 // Item texts of the three combo boxes.
 inline constexpr const char kThreeSides[] = "已知三边";
@@ -28,7 +31,10 @@ inline constexpr const char kBaseAndHeight[] = "已知底面积和高";
 inline constexpr double kPi = 3.141592653589;
 
 // Each handler returns the new caption of its result label, or nothing when
-// the label stays as it was (a box may have been shown).
+// the label stays as it was (a box may have been shown). A box holds a
+// number ("-" only in front, one "." at most; an empty box is 0); lengths,
+// radii, heights and areas are not negative, the included angle lies
+// between 0 and 180 degrees, and a list's text is one of its items.
 class GeometryCalculators {
 public:
     void Form_Load() { FormatPattern = "0.####"; }
@@ -46,7 +52,7 @@ public:
                                               std::string_view x3, std::string_view y1,
                                               std::string_view y2, std::string_view y3,
                                               runtime::MessageSink& messages);
-    // Ellipse from its two axis values.
+    // Ellipse from its two semi-axes.
     std::optional<std::string> Command3_Click(std::string_view a, std::string_view b,
                                               runtime::MessageSink& messages);
     // Sphere volume or surface area.
