@@ -4,23 +4,25 @@ namespace constants {
 
 namespace {
 
-// Entry 8 is the molar volume of an ideal gas at 0 °C and one standard
-// atmosphere (CODATA 1973, the same adjustment as the constants around it):
-// 22.41383 L/mol. Entry 24 is paraffin wax, 0.9 × 10^3 kg/m^3 as the common
-// density tables give it.
+// The physical constants are CODATA 2022's recommended values; c, h, e and
+// N_A are exact since the 2019 SI. Entry 8 is the molar volume of an ideal
+// gas at 273.15 K and 101.325 kPa, R T / p = 22.413969545... L/mol, exact as
+// R = N_A k is. Entry 22 is air at 0 °C and one standard atmosphere,
+// 1.29 kg/m^3 (1.293). Entry 24 is paraffin wax, 0.9 × 10^3 kg/m^3 as the
+// common density tables give it (0.87 to 0.93).
 constexpr std::array<Entry, kEntryCount> kEntries{{
-    {"真空介电常数", "8.85418782^-12"},
+    {"真空介电常数", "8.8541878188^-12"},
     {"真空中光速", "299792458"},
-    {"普朗克常数", "6.626176^-34"},
-    {"万有引力常数", "6.672^-11"},
-    {"基本电荷单位", "1.6021892^-19"},
-    {"电子质量单位", "9.109534^-31"},
-    {"质子质量单位", "1.6605655^-27"},
-    {"摩尔体积", "2.241383^-2"},
+    {"普朗克常数", "6.62607015^-34"},
+    {"万有引力常数", "6.67430^-11"},
+    {"基本电荷单位", "1.602176634^-19"},
+    {"电子质量单位", "9.1093837139^-31"},
+    {"质子质量单位", "1.67262192595^-27"},
+    {"摩尔体积", "2.2413969545^-2"},
     {"PI", "3.141592653589"},
-    {"阿伏伽德罗常数", "6.022045^23"},
-    {"经典电子半径", "2.817938^-15"},
-    {"中子质量单位", "1.674919^-27"},
+    {"阿伏伽德罗常数", "6.02214076^23"},
+    {"经典电子半径", "2.8179403205^-15"},
+    {"中子质量单位", "1.67492750056^-27"},
     {"水银密度", "13.6*10^3千克/米^3"},
     {"乙醚密度", "0.71*10^3千克/米^3"},
     {"酒精密度", "0.79*10^3千克/米^3"},
@@ -30,7 +32,7 @@ constexpr std::array<Entry, kEntryCount> kEntries{{
     {"海水密度", "1.03*10^3千克/米^3"},
     {"牛奶密度", "1.03*10^3千克/米^3"},
     {"硫酸密度", "1.84*10^3千克/米^3"},
-    {"空气密度", "1.29*10^3千克/米^3"},
+    {"空气密度", "1.29千克/米^3"},
     {"汽油密度", "0.70*10^3千克/米^3"},
     {"石蜡密度", "0.9*10^3千克/米^3"},
     {"泡沫塑料密度", "0.2*10^3千克/米^3"},

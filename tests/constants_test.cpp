@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 namespace {
 
 TEST(Constants, NamesArePaddedAsTheListShowsThem) {
@@ -26,15 +29,39 @@ TEST(Constants, NamesArePaddedAsTheListShowsThem) {
 
 TEST(Constants, ValuesInListOrder) {
     constants::Tables t = constants::loadTables();
-    EXPECT_EQ(t.line(1), "真空介电常数              8.85418782^-12");
+    EXPECT_EQ(t.line(1), "真空介电常数              8.8541878188^-12");
     EXPECT_EQ(t.line(9), "PI                        3.141592653589");
     EXPECT_EQ(t.values[1], "299792458");
     EXPECT_EQ(t.values[19], t.values[18]);  // milk and sea water share their text
     EXPECT_EQ(t.values[34], "21.4*10^3千克/米^3");
-    // The two entries this program supplies, in the form of their neighbours.
-    EXPECT_EQ(t.values[7], "2.241383^-2");
-    EXPECT_EQ(t.values[23], "0.9*10^3千克/米^3");
-    for (int n = 13; n <= 35; ++n) EXPECT_NE(t.values[static_cast<size_t>(n - 1)].find("*10^3千克/米^3"), std::string::npos) << n;
+    EXPECT_EQ(t.values[23], "0.9*10^3千克/米^3");  // paraffin wax, 0.87 to 0.93 g/cm^3
+    EXPECT_EQ(t.values[21], "1.29千克/米^3");      // air at 0 °C and 101.325 kPa: 1.293 kg/m^3
+    for (int n = 13; n <= 35; ++n) {
+        if (n == 22) continue;
+        EXPECT_NE(t.values[static_cast<size_t>(n - 1)].find("*10^3千克/米^3"), std::string::npos) << n;
+    }
+}
+
+// The physical constants as CODATA 2022 recommends them (c, h, e and N_A
+// exact since the 2019 SI), in the list's form: mantissa "^" power of ten.
+TEST(Constants, Codata2022) {
+    const std::pair<int, const char*> codata[] = {
+        {1, "8.8541878188^-12"}, {2, "299792458"},         {3, "6.62607015^-34"},
+        {4, "6.67430^-11"},      {5, "1.602176634^-19"},   {6, "9.1093837139^-31"},
+        {7, "1.67262192595^-27"}, {10, "6.02214076^23"},   {11, "2.8179403205^-15"},
+        {12, "1.67492750056^-27"},
+    };
+    constants::Tables t = constants::loadTables();
+    for (auto [n, value] : codata) EXPECT_EQ(t.values[static_cast<size_t>(n - 1)], value) << n;
+    // The molar volume of an ideal gas at 273.15 K and 101.325 kPa from the
+    // exact k and N_A: R T / p, to the digits the list shows.
+    const double R = 1.380649e-23 * 6.02214076e23;
+    const double v = R * 273.15 / 101325;
+    const std::string& text = t.values[7];
+    ASSERT_EQ(text.substr(text.size() - 3), "^-2");
+    const std::string mantissa = text.substr(0, text.size() - 3);
+    const double shown = std::stod(mantissa) * 1e-2;
+    EXPECT_LE(std::fabs(shown - v), 0.5e-2 * std::pow(10.0, -static_cast<double>(mantissa.size() - 2))) << text;
 }
 
 TEST(Constants, SelectionIndexToValue) {

@@ -90,12 +90,12 @@ Form2::Form2(QWidget* parent) : FormWindow(parent) {
     QPushButton* command2 = b.button(w, "Command2", q("计算"), {6840, 360, 375, 1335});
 
     // Ellipse.
-    b.label(w, "Label14", q("椭圆形面积(已知长短轴)"), {120, 2280, 2175, 255});
-    b.label(w, "Label15", q("长轴:"), {120, 2760, 735, 255});
-    b.label(w, "Label16", q("短轴:"), {120, 3120, 735, 255});
+    b.label(w, "Label14", q("椭圆形面积(已知长短半轴)"), {120, 2280, 3000, 255});
+    b.label(w, "Label15", q("长半轴:"), {120, 2760, 825, 255});
+    b.label(w, "Label16", q("短半轴:"), {120, 3120, 825, 255});
     text(10, {960, 2760, 1215, 270});
     text(11, {960, 3120, 1215, 270});
-    b.label(w, "Label17", q("当长轴等于短轴时,计算标准圆面积"), {120, 3600, 2895, 255});
+    b.label(w, "Label17", q("当长半轴等于短半轴时,计算标准圆面积"), {120, 3600, 3090, 255});
     QPushButton* command3 = b.button(w, "Command3", q("计算"), {2280, 2760, 735, 735});
     Label18 = b.label(w, "Label18", q("面积为:"), {120, 3960, 630, 180}, true);
 
@@ -139,7 +139,7 @@ Form2::Form2(QWidget* parent) : FormWindow(parent) {
         {"Text3", "三角形的第三边或另一边"},
         {"Command1", "计算三角形面积"}, {"Text4", "X1"}, {"Text5", "X2"}, {"Text6", "X3"},
         {"Text7", "Y1"}, {"Text8", "Y2"}, {"Text9", "Y3"}, {"Command2", "按顶点坐标计算三角形面积"},
-        {"Text10", "长轴"}, {"Text11", "短轴"}, {"Command3", "计算椭圆形面积"},
+        {"Text10", "长半轴"}, {"Text11", "短半轴"}, {"Command3", "计算椭圆形面积"},
         {"Combo2", "球的计算选项"}, {"Text12", "球的半径"}, {"Command4", "球的计算"},
         {"Text13", "保留小数位数"}, {"Command5", "确定小数位数"}, {"Combo3", "锥形体积的已知条件"},
         {"Text14", "锥形的高"}, {"Text15", "锥形的半径或底面积"}, {"Command6", "计算锥形体积"},

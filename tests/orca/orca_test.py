@@ -102,7 +102,7 @@ STEPS = [
     ("shift+Tab space", ["关于常数"], {}),
     # (Orca reads the entry too, before or after: 43 after, 48 before.)
     ("Down", ["已复制 299792458"], {"已复制": 1, "真空中光速": 1}),
-    ("Up", ["已复制 8.85418782^-12"], {"已复制": 1, "真空介电常数": 1}),
+    ("Up", ["已复制 8.8541878188^-12"], {"已复制": 1, "真空介电常数": 1}),
 ]
 
 STEP_SECONDS = 60  # a screen reader on a busy machine can be slow
