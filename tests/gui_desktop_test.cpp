@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -228,6 +229,27 @@ private slots:
         QCOMPARE(box.style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
         for (QWidget* w : box.findChildren<QWidget*>())
             QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("AR PL UMing CN"));
+    }
+
+    // A long prompt (an expression of many digits quoted in its error) is
+    // shown whole: its label wraps it within the screen, every digit there.
+    void aLongMessageIsShownWhole() {
+        const QString digits = QString(600, QLatin1Char('7'));
+        const QString prompt = QStringLiteral("Error evaluating '") + digits + QStringLiteral("' as a constant.");
+        QMessageBox box;
+        ui::prepareBox(box, prompt, QStringLiteral("Qorvi计算器"));
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QCOMPARE(label->text().remove(QChar(0x200B)), prompt);
+        const QRect screen = box.screen()->availableGeometry();
+        QVERIFY2(box.frameGeometry().width() <= screen.width(), qPrintable(QString::number(box.width())));
+        // The label's lines hold the whole text: it is as tall as they are.
+        const QRect lines = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 100000), Qt::TextWordWrap, label->text());
+        QVERIFY2(lines.width() <= label->width() && lines.height() <= label->height(),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(lines.width()).arg(lines.height()).arg(label->width()).arg(label->height())));
+        box.close();
     }
 
     void comboItemsFitTheirBoxes() {

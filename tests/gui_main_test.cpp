@@ -403,6 +403,11 @@ private slots:
         click("Command13");
         QCOMPARE(control<QLineEdit>(form1(), "Text10")->text(), QStringLiteral("3.14159265358979"));
         QCOMPARE(control<QLineEdit>(form1(), "Text9")->text(), QStringLiteral("180"));
+        // A long value shows its start: the box reads from its first digit.
+        control<QLineEdit>(form1(), "Text9")->setText(QStringLiteral("1"));
+        click("Command13");
+        QCOMPARE(control<QLineEdit>(form1(), "Text10")->text(), QStringLiteral("1.74532925199433E-02"));
+        QCOMPARE(control<QLineEdit>(form1(), "Text10")->cursorPosition(), 0);
         QVERIFY(messages.messages.empty());
     }
 
@@ -412,11 +417,11 @@ private slots:
         control<QLineEdit>(form1(), "Text3")->setText(QStringLiteral("16"));
         click("Command9");
         auto* label = control<QLabel>(form1(), "Label6");
-        QCOMPARE(label->text(), QStringLiteral("结果为:1515"));
+        QCOMPARE(label->text(), QStringLiteral("结果为:FF"));
         QCOMPARE(label->size(), label->sizeHint());
         control<QLineEdit>(form1(), "Text3")->setText(QStringLiteral("1"));
         click("Command9");
-        QCOMPARE(label->text(), QStringLiteral("结果为:1515"));
+        QCOMPARE(label->text(), QStringLiteral("结果为:FF"));
         QCOMPARE(take(messages), (std::vector<runtime::Message>{{"目标进制必须不小于2", "Qorvi计算器"}}));
     }
 
@@ -426,9 +431,9 @@ private slots:
         click("Command2");
         QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
         control<QLineEdit>(form1(), "Text7")->setText(QStringLiteral("13"));
-        control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("0.5"));
+        control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("-5"));
         click("Command4");
-        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  0.52"));
+        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  -65"));
         QVERIFY(messages.messages.empty());
 
         // Refusals leave the captions as they were.
@@ -438,10 +443,15 @@ private slots:
         control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("y"));
         click("Command4");
         QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
-        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  0.52"));
+        control<QLineEdit>(form1(), "Text7")->setText(QStringLiteral("13"));
+        control<QLineEdit>(form1(), "Text8")->setText(QStringLiteral("0.5"));
+        click("Command4");
+        QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
+        QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  -65"));
         QCOMPARE(take(messages), (std::vector<runtime::Message>{{"超出500位的计算范围", "Qorvi计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
-                                                               {"数据非法", "Qorvi数学计算器"}}));
+                                                               {"数据非法", "Qorvi数学计算器"},
+                                                               {"请输入整数", "Qorvi计算器"}}));
     }
 
     void aboutWindowShowsItsDesign() {

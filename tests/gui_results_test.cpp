@@ -77,6 +77,16 @@ class ResultsTest : public QObject {
                 QVERIFY2(line.size() <= 80, qPrintable(where));
             const auto [first, last] = inkSpan(label);
             QVERIFY2(first >= 0 && first < 0.1 && last > 0.85, qPrintable(where));
+            // Drawn as its start and "…", as a label of that text draws it.
+            QLabel cutAt(label->fontMetrics().elidedText(expected, Qt::ElideRight, label->contentsRect().width()),
+                         label->parentWidget());
+            QVERIFY2(cutAt.text().endsWith(QChar(0x2026)), qPrintable(where));
+            cutAt.setFont(label->font());
+            cutAt.setAlignment(label->alignment());
+            cutAt.setContentsMargins(label->contentsMargins());
+            cutAt.resize(label->size());
+            QCOMPARE(label->grab().toImage().convertToFormat(QImage::Format_ARGB32),
+                     cutAt.grab().toImage().convertToFormat(QImage::Format_ARGB32));
         } else {
             QVERIFY2(label->toolTip().isEmpty(), qPrintable(where));
         }
@@ -125,7 +135,7 @@ private slots:
         verifyResultLine(control<QLabel>(w, "Label6"), QStringLiteral("结果为:111011100110101100100111111111"));
         type(w, "Text3", QStringLiteral("16"));
         click(w, "Command9");
-        verifyResultLine(control<QLabel>(w, "Label6"), QStringLiteral("结果为:3119101291515"));
+        verifyResultLine(control<QLabel>(w, "Label6"), QStringLiteral("结果为:3B9AC9FF"));
         // An evaluation result is short and stays whole.
         type(w, "ExprText", QStringLiteral("2-2.01"));
         click(w, "CmdEvaluate");

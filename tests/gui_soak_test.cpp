@@ -61,7 +61,10 @@ private slots:
         runtime::RecordingMessages messages;
         const std::set<std::string> known = {"数据非法", "溢出", "以零作除数", "目标进制必须不小于2",
                                              "超出500位的计算范围", "请选择一个选项", "三角形两边之和大于第三边",
-                                             "请输入半径", "除数为零", "无效的过程调用或参数"};
+                                             "请输入半径", "除数为零", "无效的过程调用或参数", "请输入非负整数",
+                                             "请输入整数", "原数的进制必须不小于2", "进制必须是整数",
+                                             "原数含有该进制以外的数字", "该角度的正切不存在", "请输入数字",
+                                             "请输入非负数", "夹角必须大于0度且小于180度"};
         auto lifecycle = std::make_unique<app::Lifecycle>();
         lifecycle->setMessageSink(&messages);
         lifecycle->start();
@@ -84,7 +87,8 @@ private slots:
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             for (const auto& m : messages.messages) {
                 bool knownPrompt = known.count(m.prompt) || m.prompt.rfind("Error evaluating '", 0) == 0 ||
-                                   m.prompt.rfind("Too many )s in '", 0) == 0 || m.prompt.rfind("Missing ) in '", 0) == 0;
+                                   m.prompt.rfind("Too many )s in '", 0) == 0 || m.prompt.rfind("Missing ) in '", 0) == 0 ||
+                                   m.prompt.rfind("表达式不完整,缺少运算数: '", 0) == 0;
                 QVERIFY2(knownPrompt, m.prompt.c_str());
             }
             messages.messages.clear();

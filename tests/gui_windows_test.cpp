@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(take(messages), (std::vector<runtime::Message>{{"超出500位的计算范围", "Qorvi计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
-                                                               {"数据非法", "Qorvi数学计算器"}}));
+                                                               {"请输入整数", "Qorvi计算器"}}));
     }
 
     void reopeningStartsFromTheDesign() {

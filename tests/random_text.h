@@ -3,16 +3,19 @@
 // (signs, leading zeros, points, huge and tiny ones), often with a stray
 // character, sometimes empty, blank or nothing like a number at all.
 
-#include <random>
+#include "tests/draw.h"
+
+#include <cstdint>
 #include <string>
 
 namespace testing_support {
 
 class RandomText {
 public:
-    explicit RandomText(uint64_t seed) : rng_(seed) {}
+    explicit RandomText(uint64_t seed) : draw_(seed) {}
 
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+    // low … high, both included.
+    int pick(int low, int high) { return low + draw_.below(high - low + 1); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
     // A run of digits: most short, some of several hundred, some led by zeros.
@@ -46,7 +49,7 @@ public:
     }
 
 private:
-    std::mt19937_64 rng_;
+    testdraw::Draw draw_;
 };
 
 }  // namespace testing_support

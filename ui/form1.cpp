@@ -180,6 +180,7 @@ void Form1::showKeyOutcome(const calc::KeyOutcome& outcome) {
         // number typed replaces it.
         Text1->selectAll();
     }
+    showStart(Text1);
 }
 
 void Form1::Command1_Click(int index) {
@@ -202,7 +203,9 @@ void Form1::Command8_Click() {
 void Form1::trigKey(QPushButton* key, calc::TrigFunction function) {
     handleFrom(key, [this] { return Text1->text(); }, [&] {
         auto text = calc::trigKey(function, toUtf8(Text1->text()), messages());
-        if (text) Text1->setText(fromUtf8(*text));
+        if (!text) return;
+        Text1->setText(fromUtf8(*text));
+        showStart(Text1);
     });
 }
 
@@ -213,7 +216,9 @@ void Form1::Command7_Click() { trigKey(Command7, calc::TrigFunction::Sin); }
 void Form1::Command13_Click() {
     handleFrom(Command13, [this] { return Text10->text(); }, [&] {
         auto text = calc::Command13_Click(toUtf8(Text9->text()), messages());
-        if (text) Text10->setText(fromUtf8(*text));
+        if (!text) return;
+        Text10->setText(fromUtf8(*text));
+        showStart(Text10);
     });
 }
 

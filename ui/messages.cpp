@@ -36,10 +36,35 @@ int titleBarWidth(const QString& title) {
     return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
 }
 
+namespace {
+
+// The prompt with a break opportunity (a zero-width space) every so many
+// characters of a long run without one, so that a long number quoted in a
+// message wraps onto further lines rather than running past the box's edge.
+QString breakable(const QString& prompt) {
+    constexpr int kRun = 40;
+    QString out;
+    out.reserve(prompt.size() + prompt.size() / kRun + 1);
+    int run = 0;
+    for (QChar c : prompt) {
+        const bool breaks = c.isSpace() || c.unicode() >= 0x2E80;  // blanks, and CJK text breaks anywhere
+        run = breaks ? 0 : run + 1;
+        if (run > kRun) {
+            out += QChar(0x200B);
+            run = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
 void prepareBox(QMessageBox& box, const QString& prompt, const QString& title) {
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(title);
-    box.setText(prompt);
+    box.setText(breakable(prompt));
+    box.setTextFormat(Qt::PlainText);
     // The box's name carries its text: Orca 48 leaves out a label of fewer
     // than three words (a Chinese prompt has no blanks), and a description
     // beside the label would make Orca 43 say the text twice.

@@ -1,7 +1,10 @@
 #include "ui/result_line.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -88,7 +91,35 @@ void setCaption(QLabel* label, const QString& caption) {
     else if (label->wordWrap()) fitWrappedCaption(label);
 }
 
+namespace {
+
+// Draws a result line cut at its edge with "…" where it is cut, so that the
+// digits left in view never read as a whole number. The label's text, its
+// tool tip and what a selection copies stay whole; while part of it is
+// selected the label draws itself, selection and all.
+class ElideCutCaption : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = qobject_cast<QLabel*>(watched);
+        if (!label || event->type() != QEvent::Paint || label->hasSelectedText()) return false;
+        const QRect room = label->contentsRect();
+        const QFontMetrics metrics = label->fontMetrics();
+        if (metrics.horizontalAdvance(label->text()) <= room.width()) return false;
+        QPainter painter(label);
+        label->style()->drawItemText(&painter, room, static_cast<int>(label->alignment()), label->palette(),
+                                     label->isEnabled(), metrics.elidedText(label->text(), Qt::ElideRight, room.width()),
+                                     label->foregroundRole());
+        return true;
+    }
+};
+
+}  // namespace
+
 void makeResultLine(QLabel* label) {
+    label->installEventFilter(new ElideCutCaption(label));
     label->setProperty(kResultLineProperty, true);
     label->setWordWrap(false);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -18,8 +18,9 @@ void setCaption(QLabel* label, const QString& caption);
 
 // Makes the label a result line: its caption stays on one line, which grows
 // (for a label that sizes itself) at most up to the next control to its
-// right or its container's edge and is cut there; a cut caption is shown
-// whole in the label's tool tip, and the caption can be selected and copied.
+// right or its container's edge and is cut there, ending in "…"; a cut
+// caption is shown whole in the label's tool tip, and the caption can be
+// selected and copied whole.
 void makeResultLine(QLabel* label);
 // The caption broken into lines of at most `columns` columns (a Chinese
 // character counting two), for a tool tip.

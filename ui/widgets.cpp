@@ -71,4 +71,12 @@ QVariant FocusLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
     return QLineEdit::inputMethodQuery(query);
 }
 
+void showStart(QLineEdit* box) {
+    const qsizetype length = box->text().size();
+    if (length > 0 && box->selectionStart() == 0 && box->selectionLength() == length)
+        box->setSelection(static_cast<int>(length), -static_cast<int>(length));
+    else if (!box->hasFocus())
+        box->setCursorPosition(0);
+}
+
 }  // namespace ui

@@ -56,4 +56,10 @@ protected:
     }
 };
 
+// Scrolls a box the program has written to the start of its text, as a
+// long number is read from its first digit: a wholly selected text stays
+// selected with the cursor at its start; a box the user is typing into keeps
+// its cursor.
+void showStart(QLineEdit* box);
+
 }  // namespace ui
