@@ -64,6 +64,7 @@ std::string distinctPowers() {
     return out;
 }
 const std::string kDistinctPowers = distinctPowers();
+const std::string kSignedExponents = "1e-1" + repeat("+1e-1", 6552);
 const std::string kNestedTangents = repeat("tan(", 6553) + "1" + std::string(6553, ')');
 
 }  // namespace
@@ -88,6 +89,7 @@ BENCHMARK_CAPTURE(evaluate, worst_right_nested_sums, kRightNested);
 BENCHMARK_CAPTURE(evaluate, worst_blanks, kBlanks);
 BENCHMARK_CAPTURE(evaluate, worst_blanked_sum, kBlankedSum);
 BENCHMARK_CAPTURE(evaluate, worst_long_constant, kLongConstant);
+BENCHMARK_CAPTURE(evaluate, worst_signed_exponents, kSignedExponents);
 BENCHMARK_CAPTURE(evaluate, error_unbalanced, kUnbalanced);
 BENCHMARK_CAPTURE(evaluate, error_long_constant, kConstantError);
 BENCHMARK_CAPTURE(evaluate, error_too_long, kTooLong);

@@ -13,24 +13,34 @@ static void checkInput(const uint8_t* data, size_t size) {
 
     runtime::RecordingMessages m;
     auto caption = calc::Command9_Click(number, source, target, m);
+    const std::string_view prefix = calc::kBaseResultPrefix;
     if (caption) {
         fuzz::require(m.messages.empty(), "messages with a result");
-        fuzz::require(caption->rfind(calc::kBaseResultPrefix, 0) == 0, "caption prefix", *caption);
-        fuzz::require(fuzz::isDigits(caption->substr(std::string_view(calc::kBaseResultPrefix).size())), "caption digits", *caption);
+        fuzz::require(caption->rfind(prefix, 0) == 0, "caption prefix", *caption);
+        std::string_view digits = std::string_view(*caption).substr(prefix.size());
+        if (!digits.empty() && digits[0] == '-') digits.remove_prefix(1);
+        fuzz::require(!digits.empty() && digits.find_first_not_of("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ ") == std::string_view::npos,
+                      "caption digits", *caption);
     } else {
         fuzz::require(m.messages.size() == 1, "one message when refused");
         const std::string& p = m.messages[0].prompt;
-        fuzz::require(p == "溢出" || p == calc::kTargetBaseTooSmall, "refusal prompt", p);
+        fuzz::require(p == "溢出" || p == calc::kTargetBaseTooSmall || p == calc::kSourceBaseTooSmall ||
+                          p == calc::kBaseNotWhole || p == calc::kNotADigitOfTheBase,
+                      "refusal prompt", p);
     }
 
-    // Oracle: decimal digits from base 10 to base 10 come back without
-    // their leading zeros.
-    if (number.size() <= 9 && fuzz::isDigits(number) && !number.empty()) {
+    // Oracles: decimal digits from base 10 to base 10 come back without
+    // their leading zeros, and through base 16 and back unchanged.
+    if (number.size() <= 9 && fuzz::isDigits(number)) {
         runtime::RecordingMessages none;
         auto same = calc::Command9_Click(number, "10", "10", none);
         size_t p = number.find_first_not_of('0');
-        std::string expected = std::string(calc::kBaseResultPrefix) + (p == std::string_view::npos ? "" : std::string(number.substr(p)));
+        std::string expected = std::string(prefix) + (p == std::string_view::npos ? "0" : std::string(number.substr(p)));
         fuzz::require(same && *same == expected, "base 10 round trip", number);
+        auto hex = calc::Command9_Click(number, "10", "16", none);
+        fuzz::require(hex.has_value(), "base 16", number);
+        auto back = calc::Command9_Click(hex->substr(prefix.size()), "16", "10", none);
+        fuzz::require(back && *back == expected, "base 16 round trip", *hex);
     }
 }
 

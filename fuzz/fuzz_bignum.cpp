@@ -35,7 +35,18 @@ std::string stripZeros(const std::string& s) {
     return p == std::string::npos ? "0" : s.substr(p);
 }
 
-const char* const kKnownPrompts[] = {"数据非法", "溢出", "超出500位的计算范围"};
+const char* const kKnownPrompts[] = {"数据非法", "溢出", "超出500位的计算范围", "请输入非负整数", "请输入整数"};
+
+bool whole(std::string_view s, bool sign) {
+    if (sign && !s.empty() && s[0] == '-') s.remove_prefix(1);
+    return !s.empty() && fuzz::isDigits(s);
+}
+
+// The digits after a caption's prefix, a "-" first where `sign`.
+bool signedDigits(const std::string& caption, std::string_view prefix, bool sign) {
+    if (caption.rfind(prefix, 0) != 0) return false;
+    return whole(std::string_view(caption).substr(prefix.size()), sign);
+}
 
 void requireKnownMessages(const runtime::RecordingMessages& m, bool refused) {
     fuzz::require(refused || m.messages.empty(), "messages on success");
@@ -84,8 +95,27 @@ static void checkInput(const uint8_t* data, size_t size) {
     requireKnownMessages(fac, !factorial);
     auto power = bignum::powerCommand(a, b, pow);
     requireKnownMessages(pow, !power);
-    if (sum) fuzz::require(sum->rfind(bignum::kSumPrefix, 0) == 0 && fuzz::isDigits(sum->substr(std::string_view(bignum::kSumPrefix).size())), "sum caption", *sum);
-    if (factorial && fuzz::isDigits(a)) fuzz::require(fuzz::isDigits(factorial->substr(std::string_view(bignum::kFactorialPrefix).size())), "factorial digits", *factorial);
+    // Right or refused: a result only for the whole numbers each accepts,
+    // written as a whole number.
+    if (sum) {
+        fuzz::require((a.empty() || whole(a, false)) && (b.empty() || whole(b, false)), "sum of a text that is not a whole number");
+        fuzz::require(signedDigits(*sum, bignum::kSumPrefix, false), "sum caption", *sum);
+        u128 x, y;
+        if (smallValue(a.empty() ? "0" : a, x) && smallValue(b.empty() ? "0" : b, y))
+            fuzz::require(stripZeros(sum->substr(std::string_view(bignum::kSumPrefix).size())) == text(x + y), "sum value", *sum);
+    }
+    if (product) {
+        fuzz::require(whole(a, true) && (b.empty() || whole(b, true)), "product of a text that is not a whole number");
+        fuzz::require(signedDigits(*product, bignum::kSumPrefix, true), "product caption", *product);
+    }
+    if (factorial) {
+        fuzz::require(whole(a, false), "factorial of a text that is not a non-negative whole number");
+        fuzz::require(signedDigits(*factorial, bignum::kFactorialPrefix, false), "factorial digits", *factorial);
+    }
+    if (power) {
+        fuzz::require(whole(a, true) && whole(b, false), "power of texts that are not whole numbers");
+        fuzz::require(signedDigits(*power, bignum::kFactorialPrefix, true), "power digits", *power);
+    }
 }
 
 

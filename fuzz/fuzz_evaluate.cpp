@@ -17,7 +17,17 @@ static void checkInput(const uint8_t* data, size_t size) {
         if (std::isfinite(v)) {
             std::string shown = runtime::generalText(v);
             fuzz::require(!shown.empty() && shown.size() <= 13, "value text", shown);
+            // Every number the program writes can be typed back (the largest
+            // singles' seven digits round past the single range).
+            if (std::fabs(v) < 3.4e38f) {
+                const float again = eval::EvaluateExpr(shown);
+                fuzz::require(std::fabs(again - v) <= 1e-6f * std::fabs(v), "value read back", shown);
+            }
         }
+        // An operator at the end has no right operand.
+        const size_t last = text.find_last_not_of(' ');
+        fuzz::require(last == std::string_view::npos || std::string_view("*/\\%^").find(text[last]) == std::string_view::npos,
+                      "a value for an operator without its operand");
     } catch (const runtime::RuntimeError& e) {
         switch (e.number()) {
         case eval::kTooManyClosing:
@@ -31,7 +41,9 @@ static void checkInput(const uint8_t* data, size_t size) {
         case 13:
         case 6:
             if (e.source() == eval::kEvaluatorSource) {
-                fuzz::require(e.description().rfind("Error evaluating '", 0) == 0, "constant error", e.description());
+                fuzz::require(e.description().rfind("Error evaluating '", 0) == 0 ||
+                                  (e.number() == 13 && e.description().rfind(eval::kMissingOperand, 0) == 0),
+                              "constant or operand error", e.description());
                 break;
             }
             fuzz::requireRuntimeError(e);

@@ -3,6 +3,7 @@
 #include "fuzz_support.h"
 #include "geometry/geometry.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -20,7 +21,8 @@ std::vector<std::string_view> fields(std::string_view all, size_t count) {
     return out;
 }
 
-const char* const kPrompts[] = {"数据非法", "溢出", "请选择一个选项", "三角形两边之和大于第三边", "请输入半径"};
+const char* const kPrompts[] = {"数据非法", "溢出", "请选择一个选项", "三角形两边之和大于第三边", "请输入半径",
+                                geometry::kEnterNumber, geometry::kEnterNonNegative, geometry::kAngleRange};
 
 void requireMessages(const runtime::RecordingMessages& m) {
     for (const auto& msg : m.messages) {
@@ -36,6 +38,9 @@ void requireCaption(const std::optional<std::string>& caption, std::initializer_
     for (const char* p : prefixes) ok |= caption->rfind(p, 0) == 0;
     fuzz::require(ok, "caption prefix", *caption);
     fuzz::require(caption->find("nan") == std::string::npos && caption->find("inf") == std::string::npos, "caption value", *caption);
+    // An area or a volume is never negative.
+    const size_t colon = caption->find(':');
+    fuzz::require(std::strtod(caption->c_str() + colon + 1, nullptr) >= 0, "negative result", *caption);
 }
 
 }  // namespace
