@@ -5,6 +5,7 @@
 #include "runtime/convert.h"
 #include "runtime/error.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 
@@ -35,11 +36,17 @@ std::optional<std::string> guarded(runtime::MessageSink& messages, F&& f) {
 // ... multiplier(count), one after the other. For whole multipliers from 0
 // every cell stays a digit, so the cells are kept from one multiplication to
 // the next rather than written out and read again.
+// Leading zeros are multiplied as the zeros they are only once, at the end:
+// the product is written as wide as the typed text.
 std::string repeatMultiply(std::string_view start, int64_t count, const std::function<double(int64_t)>& multiplier) {
+    if (start.size() > static_cast<size_t>(kCapacity)) throw RuntimeError(runtime::kSubscriptOutOfRange);
+    const size_t significant = std::min(start.find_first_not_of('0'), start.size() - 1);
     MultiplyCells cells;
-    cells.load(start);
+    cells.load(start.substr(significant));
     for (int64_t j = 1; j <= count; ++j) cells.multiply(multiplier(j));
-    return cells.text();
+    std::string product = cells.text();
+    if (product.size() < start.size()) product.insert(0, start.size() - product.size(), '0');
+    return product;
 }
 
 [[noreturn]] void beyondCapacity() { throw RuntimeError(runtime::kSubscriptOutOfRange); }
