@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -121,154 +122,144 @@ bool plainDecimal(std::string_view text, T& value) {
     return ec == std::errc() && ptr == text.data() + text.size() && !std::isinf(value);
 }
 
-template <typename T>
-T strictConvert(std::string_view text) {
-    if (T value; plainDecimal(text, value)) return value;
-    size_t i = 0;
-    const size_t n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text[i] == ' ') ++i;
-    };
-    auto mismatch = [] { return RuntimeError(kTypeMismatch); };
-
-    skipBlanks();
-    if (i + 1 < n && text[i] == '&') {
-        char kind = text[i + 1];
-        int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
-        if (radix == 0) throw mismatch();
-        i += 2;
-        uint64_t value = 0;
-        bool any = false, tooLong = false;
-        while (i < n) {
-            int d = hexValue(text[i]);
-            if (d < 0 || d >= radix) break;
-            if (!addRadixDigit(value, radix, d)) tooLong = true;
-            any = true;
-            ++i;
-        }
-        skipBlanks();
-        if (!any || i != n) throw mismatch();
-        return static_cast<T>(wrapRadixValue(value, tooLong));
-    }
-
-    DecimalText number;
-    bool leadingSign = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        number.negative = text[i] == '-';
-        leadingSign = true;
-        ++i;
-    }
-    MantissaScan scan;
-    bool anyDigit = false;
-    for (; i < n; ++i) {
-        char c = text[i];
-        if (isDigit(c)) {
-            anyDigit = true;
-            scan.digit(c);
-            number.mantissa += c;
-        } else if (c == '.' && !scan.seenPoint) {
-            scan.seenPoint = true;
-            number.mantissa += c;
-        } else if (c == ',' && anyDigit) {
-            // digit-group separator
-        } else {
-            break;
-        }
-    }
-    if (!anyDigit) throw mismatch();
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) {
-            number.exponentNegative = text[i] == '-';
-            ++i;
-        }
-        bool expDigits = false;
-        for (; i < n && isDigit(text[i]); ++i) {
-            number.addExponentDigit(text[i]);
-            expDigits = true;
-        }
-        if (!expDigits) throw mismatch();
-    }
-    if (!leadingSign && i < n && (text[i] == '+' || text[i] == '-')) {
-        number.negative = text[i] == '-';
-        ++i;
-    }
-    skipBlanks();
-    if (i != n) throw mismatch();
-    number.nonZero = scan.nonZero;
-    number.leadingPlace = scan.leadingPlace();
-    return number.convert<T>();
-}
-
 bool isSkippedInPrefix(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-}  // namespace
+// How a conversion reads a number: the strict one the whole text (blanks
+// only around it, "," group separators, a trailing sign, an exponent with
+// digits), the prefix one what stands at the start (blanks, tabs, CR and
+// LF skipped anywhere, D as an exponent letter too, no digits meaning 0).
+struct Reading {
+    bool strict;
+};
 
-double leadingNumericPrefix(std::string_view text) {
-    size_t i = 0;
-    const size_t n = text.size();
-    // Next character that is not skipped, or '\0' at the end.
-    auto peek = [&]() -> char {
-        while (i < n && isSkippedInPrefix(text[i])) ++i;
-        return i < n ? text[i] : '\0';
-    };
+// One number read from a text by the one set of rules, both conversions'.
+class NumberScanner {
+public:
+    NumberScanner(std::string_view text, Reading reading) : text_(text), strict_(reading.strict) {}
 
-    char c = peek();
-    if (c == '&') {
-        ++i;
-        char kind = peek();
-        int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
-        if (radix == 0) return 0;
-        ++i;
+    // The next character that counts, or '\0' at the end.
+    char peek() {
+        if (!strict_)
+            while (i_ < text_.size() && isSkippedInPrefix(text_[i_])) ++i_;
+        return i_ < text_.size() ? text_[i_] : '\0';
+    }
+    void next() { ++i_; }
+    void skipBlanks() {
+        while (i_ < text_.size() && text_[i_] == ' ') ++i_;
+    }
+    bool atEnd() const { return i_ == text_.size(); }
+
+    // A whole number after "&H" or "&O" (the "&" read), or nothing when the
+    // letter is neither.
+    std::optional<double> radixNumber(bool& anyDigit) {
+        const char kind = peek();
+        const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+        if (radix == 0) return std::nullopt;
+        next();
         uint64_t value = 0;
         bool tooLong = false;
+        anyDigit = false;
         for (;;) {
-            int d = hexValue(peek());
+            const int d = hexValue(peek());
             if (d < 0 || d >= radix) break;
             if (!addRadixDigit(value, radix, d)) tooLong = true;
-            ++i;
+            anyDigit = true;
+            next();
         }
         return wrapRadixValue(value, tooLong);
     }
 
+    // A sign, the mantissa and the exponent; false when the rules are not
+    // met (no digit, or in the strict reading an exponent without digits).
+    bool decimal(DecimalText& number, bool& leadingSign) {
+        char c = peek();
+        leadingSign = c == '+' || c == '-';
+        if (leadingSign) {
+            number.negative = c == '-';
+            next();
+        }
+        MantissaScan scan;
+        bool anyDigit = false;
+        for (;; next()) {
+            c = peek();
+            if (isDigit(c)) {
+                anyDigit = true;
+                scan.digit(c);
+                number.mantissa += c;
+            } else if (c == '.' && !scan.seenPoint) {
+                scan.seenPoint = true;
+                number.mantissa += c;
+            } else if (!(strict_ && c == ',' && anyDigit)) {  // a digit-group separator
+                break;
+            }
+        }
+        if (!anyDigit) return false;
+        if (c == 'e' || c == 'E' || (!strict_ && (c == 'd' || c == 'D'))) {
+            next();
+            const char s = peek();
+            if (s == '+' || s == '-') {
+                number.exponentNegative = s == '-';
+                next();
+            }
+            bool expDigits = false;
+            while (isDigit(peek())) {
+                number.addExponentDigit(text_[i_]);
+                expDigits = true;
+                next();
+            }
+            if (strict_ && !expDigits) return false;
+        }
+        number.nonZero = scan.nonZero;
+        number.leadingPlace = scan.leadingPlace();
+        return true;
+    }
+
+private:
+    std::string_view text_;
+    bool strict_;
+    size_t i_ = 0;
+};
+
+template <typename T>
+T strictConvert(std::string_view text) {
+    if (T value; plainDecimal(text, value)) return value;
+    NumberScanner scan(text, Reading{true});
+    auto mismatch = [] { return RuntimeError(kTypeMismatch); };
+    scan.skipBlanks();
+    if (scan.peek() == '&') {
+        scan.next();
+        bool anyDigit = false;
+        const std::optional<double> value = scan.radixNumber(anyDigit);
+        if (!value) throw mismatch();
+        scan.skipBlanks();
+        if (!anyDigit || !scan.atEnd()) throw mismatch();
+        return static_cast<T>(*value);
+    }
     DecimalText number;
-    if (c == '+' || c == '-') {
+    bool leadingSign = false;
+    if (!scan.decimal(number, leadingSign)) throw mismatch();
+    const char c = scan.peek();
+    if (!leadingSign && (c == '+' || c == '-')) {
         number.negative = c == '-';
-        ++i;
+        scan.next();
     }
-    MantissaScan scan;
-    bool anyDigit = false;
-    for (;;) {
-        c = peek();
-        if (isDigit(c)) {
-            anyDigit = true;
-            scan.digit(c);
-            number.mantissa += c;
-        } else if (c == '.' && !scan.seenPoint) {
-            scan.seenPoint = true;
-            number.mantissa += c;
-        } else {
-            break;
-        }
-        ++i;
+    scan.skipBlanks();
+    if (!scan.atEnd()) throw mismatch();
+    return number.convert<T>();
+}
+
+}  // namespace
+
+double leadingNumericPrefix(std::string_view text) {
+    NumberScanner scan(text, Reading{false});
+    if (scan.peek() == '&') {
+        scan.next();
+        bool anyDigit = false;
+        return scan.radixNumber(anyDigit).value_or(0);
     }
-    if (!anyDigit) return 0;
-    if (c == 'e' || c == 'E' || c == 'd' || c == 'D') {
-        ++i;
-        char s = peek();
-        bool negativeExponent = false;
-        if (s == '+' || s == '-') {
-            negativeExponent = s == '-';
-            ++i;
-        }
-        while (isDigit(peek())) {
-            number.addExponentDigit(text[i]);
-            ++i;
-        }
-        number.exponentNegative = negativeExponent;
-    }
-    number.nonZero = scan.nonZero;
-    number.leadingPlace = scan.leadingPlace();
+    DecimalText number;
+    bool leadingSign = false;
+    if (!scan.decimal(number, leadingSign)) return 0;
     return number.convert<double>();
 }
 
