@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the benchmarks: a message sink that shows nothing.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 namespace bench {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The digit-string check every calculator with numeric boxes uses.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <initializer_list>
 #include <string_view>

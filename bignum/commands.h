@@ -4,7 +4,7 @@
 // caption, or nothing when it refused its input (a box has been shown and
 // the caption stays as it was).
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <optional>
 #include <string>

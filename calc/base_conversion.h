@@ -5,7 +5,7 @@
 // digits the same way; a larger one writes each digit as its decimal number,
 // the digits apart by a blank ("1 40" is 100 in base 60).
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // keys that complete the pending operation from left to right, and "=".
 // Operands are scaled by 10^8 so that decimal sums come out exact.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <cstdint>
 #include <string>

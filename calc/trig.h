@@ -3,7 +3,7 @@
 // converter. Angles are in degrees, divided by 180 / 3.14159265358979.
 
 #include "runtime/elementary.h"
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <optional>
 #include <string>

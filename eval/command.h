@@ -1,7 +1,7 @@
 #pragma once
 // The evaluate command: the expression box's text in, the result caption out.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <string>
 #include <string_view>

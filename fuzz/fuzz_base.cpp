@@ -1,6 +1,7 @@
 // Base conversion on any three texts.
 
 #include "calc/base_conversion.h"
+#include "tests/recording_messages.h"
 #include "fuzz_support.h"
 
 static void checkInput(const uint8_t* data, size_t size) {
@@ -11,7 +12,7 @@ static void checkInput(const uint8_t* data, size_t size) {
     std::string_view source = c1 == std::string_view::npos ? "10" : all.substr(c1 + 1, c2 - c1 - 1);
     std::string_view target = c2 == std::string_view::npos ? "2" : all.substr(c2 + 1);
 
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     auto caption = calc::Command9_Click(number, source, target, m);
     const std::string_view prefix = calc::kBaseResultPrefix;
     if (caption) {
@@ -32,7 +33,7 @@ static void checkInput(const uint8_t* data, size_t size) {
     // Oracles: decimal digits from base 10 to base 10 come back without
     // their leading zeros, and through base 16 and back unchanged.
     if (number.size() <= 9 && fuzz::isDigits(number)) {
-        runtime::RecordingMessages none;
+        testing_support::RecordingMessages none;
         auto same = calc::Command9_Click(number, "10", "10", none);
         size_t p = number.find_first_not_of('0');
         std::string expected = std::string(prefix) + (p == std::string_view::npos ? "0" : std::string(number.substr(p)));

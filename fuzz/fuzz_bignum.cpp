@@ -2,6 +2,7 @@
 // whole-number oracle, and the four high-precision commands.
 
 #include "bignum/check.h"
+#include "tests/recording_messages.h"
 #include "bignum/commands.h"
 #include "bignum/long_number.h"
 #include "fuzz_support.h"
@@ -48,7 +49,7 @@ bool signedDigits(const std::string& caption, std::string_view prefix, bool sign
     return whole(std::string_view(caption).substr(prefix.size()), sign);
 }
 
-void requireKnownMessages(const runtime::RecordingMessages& m, bool refused) {
+void requireKnownMessages(const testing_support::RecordingMessages& m, bool refused) {
     fuzz::require(refused || m.messages.empty(), "messages on success");
     fuzz::require(!refused || !m.messages.empty(), "refused without a message");
     for (const auto& msg : m.messages) {
@@ -66,7 +67,7 @@ static void checkInput(const uint8_t* data, size_t size) {
     std::string_view a = all.substr(0, cut);
     std::string_view b = cut == std::string_view::npos ? std::string_view() : all.substr(cut + 1);
 
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     bool accepted = bignum::Check(a, m);
     fuzz::require(accepted == (a.size() < 32767 && a.find_first_not_of("0123456789.-") == std::string_view::npos),
                   "check verdict");
@@ -86,7 +87,7 @@ static void checkInput(const uint8_t* data, size_t size) {
         }
     }
 
-    runtime::RecordingMessages add, mul, fac, pow;
+    testing_support::RecordingMessages add, mul, fac, pow;
     auto sum = bignum::addCommand(a, b, add);
     requireKnownMessages(add, !sum);
     auto product = bignum::multiplyCommand(a, b, mul);

@@ -1,6 +1,7 @@
 // The expression evaluator on any text.
 
 #include "eval/command.h"
+#include "tests/recording_messages.h"
 #include "eval/evaluate.h"
 #include "fuzz_support.h"
 #include "runtime/format.h"
@@ -58,7 +59,7 @@ static void checkInput(const uint8_t* data, size_t size) {
         }
     }
     // The command shows exactly one message on failure and a caption on success.
-    runtime::RecordingMessages messages;
+    testing_support::RecordingMessages messages;
     std::string caption = eval::evaluateCommand(text, messages);
     fuzz::require(caption.empty() ? messages.messages.size() == 1 : messages.messages.empty(), "command messages");
     fuzz::require(caption.empty() || caption.rfind(eval::kResultPrefix, 0) == 0, "command caption", caption);

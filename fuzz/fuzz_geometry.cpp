@@ -1,6 +1,7 @@
 // The geometry window's calculators on any texts.
 
 #include "fuzz_support.h"
+#include "tests/recording_messages.h"
 #include "geometry/geometry.h"
 
 #include <cstdlib>
@@ -24,7 +25,7 @@ std::vector<std::string_view> fields(std::string_view all, size_t count) {
 const char* const kPrompts[] = {"数据非法", "溢出", "请选择一个选项", "三角形两边之和大于第三边", "请输入半径",
                                 geometry::kEnterNumber, geometry::kEnterNonNegative, geometry::kAngleRange};
 
-void requireMessages(const runtime::RecordingMessages& m) {
+void requireMessages(const testing_support::RecordingMessages& m) {
     for (const auto& msg : m.messages) {
         bool known = false;
         for (const char* p : kPrompts) known |= msg.prompt == p;
@@ -55,7 +56,7 @@ static void checkInput(const uint8_t* data, size_t size) {
 
     geometry::GeometryCalculators g;
     g.Form_Load();
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     std::string before = g.FormatPattern;
     g.Command5_Click(f[0], m);
     fuzz::require(g.FormatPattern.rfind("0.", 0) == 0 && g.FormatPattern.size() <= 2 + 32766, "pattern");

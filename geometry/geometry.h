@@ -3,7 +3,7 @@
 // sides and the included angle, triangle from its vertices, ellipse, sphere
 // and cone, and the number of decimal places all their results show.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <optional>
 #include <string>

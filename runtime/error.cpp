@@ -1,6 +1,6 @@
 #include "runtime/error.h"
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <utility>
 

@@ -7,12 +7,13 @@
 //   qorvi-answers [count]   (default 300000 lines)
 
 #include "bignum/commands.h"
+#include "tests/recording_messages.h"
 #include "calc/base_conversion.h"
 #include "calc/four_function.h"
 #include "calc/trig.h"
 #include "eval/command.h"
 #include "geometry/geometry.h"
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 #include "tests/draw.h"
 
 #include <cstdint>
@@ -60,7 +61,7 @@ std::string typedNumber(Draw& d, bool allowExponent) {
     return s;
 }
 
-std::string messagesOf(runtime::RecordingMessages& m) {
+std::string messagesOf(testing_support::RecordingMessages& m) {
     std::string s;
     for (const auto& msg : m.messages) s += " !" + msg.prompt;
     m.messages.clear();
@@ -71,7 +72,7 @@ std::string shown(const std::optional<std::string>& caption) { return caption ? 
 
 // The answer and then the messages its computation showed: the answer is
 // computed before the messages are read (an argument of its own).
-std::string answer(std::string result, runtime::RecordingMessages& m) { return result + messagesOf(m); }
+std::string answer(std::string result, testing_support::RecordingMessages& m) { return result + messagesOf(m); }
 
 struct Printer {
     long left;
@@ -106,7 +107,7 @@ std::string expression(Draw& d, int depth) {
 int main(int argc, char** argv) {
     const long total = argc > 1 ? std::atol(argv[1]) : 300000;
     Printer out{total};
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
 
     // Answers that once differed between machines.
     out.line("tan|249|" + answer(shown(calc::trigKey(calc::TrigFunction::Tan, "249", m)), m));

@@ -2,6 +2,7 @@
 // as tables, the limits, and a comparison with GMP on random operands.
 
 #include "bignum/commands.h"
+#include "tests/recording_messages.h"
 #include "bignum/long_number.h"
 #include "runtime/error.h"
 #include "tests/random_text.h"
@@ -25,7 +26,7 @@ struct Case {
 };
 
 void expectCommand(const Case& c, std::optional<std::string> (*command)(std::string_view, std::string_view, runtime::MessageSink&)) {
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     auto caption = command(c.a, c.b, m);
     if (c.prompt.empty()) {
         EXPECT_EQ(caption.value_or("<refused>"), c.caption) << c.a << " , " << c.b;
@@ -70,7 +71,7 @@ TEST(LongAddition, EdgeCases) {
 }
 
 TEST(LongAddition, BothRejectedShowTwoBoxes) {
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     EXPECT_FALSE(bignum::addCommand("x", "y", m).has_value());
     ASSERT_EQ(m.messages.size(), 2u);
     EXPECT_EQ(m.messages[0].prompt, "数据非法");
@@ -114,7 +115,7 @@ TEST(LongMultiplication, EdgeCases) {
 }
 
 TEST(Factorial, EdgeCases) {
-    runtime::RecordingMessages none;
+    testing_support::RecordingMessages none;
     std::string f253 = bignum::factorialCommand("253", none).value_or("");
     const Case cases[] = {
         {"5", "", "结果为:120", ""},
@@ -177,7 +178,7 @@ TEST(Power, EdgeCases) {
         {"x", "y", "", "数据非法", 2},
     };
     for (const Case& c : cases) expectCommand(c, bignum::powerCommand);
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     std::string p1660 = bignum::powerCommand("2", "1660", m).value_or("");
     EXPECT_EQ(p1660.size(), std::string("结果为:").size() + 500);
     EXPECT_EQ(p1660.substr(p1660.size() - 4), "2976");  // 2^1660 mod 10^4
@@ -259,7 +260,7 @@ TEST(AgainstGmp, WholeNumberMultiplicationIsExact) {
 TEST(AgainstGmp, FactorialsAndPowers) {
     mpz_t z;
     mpz_init(z);
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     for (unsigned k = 2; k <= 253; k += 13) {
         mpz_fac_ui(z, k);
         EXPECT_EQ(bignum::factorialCommand(std::to_string(k), m).value_or(""), "结果为:" + gmpString(z)) << k;
@@ -298,7 +299,7 @@ struct Oracle {
     bool mayOverflow = false;
 };
 
-void expectOutcome(const Oracle& o, const std::optional<std::string>& caption, const runtime::RecordingMessages& m,
+void expectOutcome(const Oracle& o, const std::optional<std::string>& caption, const testing_support::RecordingMessages& m,
                    const char* prefix, const std::string& what) {
     const bool mayRefuseOverflow = o.mayOverflow && !m.messages.empty() && m.messages.back().prompt == "溢出";
     if (mayRefuseOverflow) {
@@ -357,7 +358,7 @@ TEST(AgainstOracle, LongAddition) {
             o.width = std::max(a.size(), b.size());
             if (std::max({a.size(), b.size(), sum.digits()}) >= 500) o.prompt = "超出500位的计算范围";
         }
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         expectOutcome(o, bignum::addCommand(a, b, m), m, "结果是:  ", a + " + " + b);
     }
 }
@@ -377,7 +378,7 @@ TEST(AgainstOracle, LongMultiplication) {
             o.mayOverflow = mpz_cmpabs(y.z, limit.z) > 0;
             if (std::max(digitCount(a), product.digits()) > 500) o.prompt = "超出500位的计算范围";
         }
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         expectOutcome(o, bignum::multiplyCommand(a, b, m), m, "结果是:  ", a + " * " + b);
     }
 }
@@ -400,7 +401,7 @@ TEST(AgainstOracle, Factorial) {
                 o.width = a.size();
             }
         }
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         expectOutcome(o, bignum::factorialCommand(a, m), m, "结果为:", a + "!");
     }
 }
@@ -425,7 +426,7 @@ TEST(AgainstOracle, Power) {
             o.value = p.text();
             if (std::max(digitCount(a), p.digits()) > 500) o.prompt = "超出500位的计算范围";
         }
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         expectOutcome(o, bignum::powerCommand(a, b, m), m, "结果为:", a + " ^ " + b);
     }
 }

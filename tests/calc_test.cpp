@@ -2,6 +2,7 @@
 // key), the trigonometric keys, the degree converter and base conversion.
 
 #include "calc/base_conversion.h"
+#include "tests/recording_messages.h"
 #include "tests/random_text.h"
 
 #include <gmp.h>
@@ -25,7 +26,7 @@ using calc::FourFunctionCalculator;
 // sin press keys. Returns the display after every key.
 struct Player {
     FourFunctionCalculator calc;
-    runtime::RecordingMessages messages;
+    testing_support::RecordingMessages messages;
     std::string display;
 
     Player() { calc.Form_Load(); }
@@ -161,7 +162,7 @@ TEST(FourFunction, OverflowLeavesDisplayAndStateAsTheyWere) {
 
 TEST(FourFunction, OperatorKeysMoveTheFocusAndEqualsDoesNot) {
     FourFunctionCalculator c;
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     c.Form_Load();
     EXPECT_TRUE(c.Command1_Click(1, "5", m).focusDisplay);
     EXPECT_FALSE(c.Command8_Click("3", m).focusDisplay);
@@ -182,7 +183,7 @@ TEST(TrimZeroRun, CutsAfterTheFirstZeroOfARunBehindThePoint) {
 }
 
 TEST(TrigKeys, DegreesWithTheStoredPi) {
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     auto key = [&](calc::TrigFunction f, const char* t) { return calc::trigKey(f, t, m).value_or("refused"); };
     EXPECT_EQ(key(calc::TrigFunction::Cos, "60"), "0.50");
     EXPECT_EQ(key(calc::TrigFunction::Tan, "45"), "0.999999999999998");
@@ -200,10 +201,10 @@ TEST(TrigKeys, DegreesWithTheStoredPi) {
     EXPECT_TRUE(m.messages.empty());
     // No tangent at an odd multiple of a right angle.
     for (const char* pole : {"90", "270", "-90", "90.0", "0090", "-450", "1710"}) {
-        runtime::RecordingMessages pm;
+        testing_support::RecordingMessages pm;
         EXPECT_FALSE(calc::trigKey(calc::TrigFunction::Tan, pole, pm).has_value()) << pole;
         ASSERT_EQ(pm.messages.size(), 1u) << pole;
-        EXPECT_EQ(pm.messages[0], (runtime::Message{"该角度的正切不存在", "Qorvi计算器"}));
+        EXPECT_EQ(pm.messages[0], (testing_support::Message{"该角度的正切不存在", "Qorvi计算器"}));
     }
     EXPECT_NE(key(calc::TrigFunction::Tan, "90.0000001"), "refused");
     EXPECT_EQ(key(calc::TrigFunction::Sin, "x"), "refused");
@@ -214,7 +215,7 @@ TEST(TrigKeys, DegreesWithTheStoredPi) {
 }
 
 TEST(DegreeConverter, UntrimmedRadians) {
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     const std::pair<const char*, const char*> cases[] = {
         {"180", "3.14159265358979"}, {"90", "1.5707963267949"}, {"-90", "-1.5707963267949"},
         {"", "0"},                    {"1", "1.74532925199433E-02"}, {"60", "1.0471975511966"},
@@ -294,7 +295,7 @@ TEST(BaseConversion, DigitsOfTheBase) {
         {"5", "10", "", nullptr, "目标进制必须不小于2"},
     };
     for (const BaseCase& c : cases) {
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         auto caption = calc::Command9_Click(c.number, c.source, c.target, m);
         if (c.caption) {
             EXPECT_EQ(caption.value_or("refused"), c.caption) << c.number << " " << c.source << " " << c.target;
@@ -302,7 +303,7 @@ TEST(BaseConversion, DigitsOfTheBase) {
         } else {
             EXPECT_FALSE(caption.has_value()) << c.number << " " << c.source << " " << c.target;
             ASSERT_EQ(m.messages.size(), 1u) << c.number;
-            EXPECT_EQ(m.messages[0], (runtime::Message{c.prompt, "Qorvi计算器"}));
+            EXPECT_EQ(m.messages[0], (testing_support::Message{c.prompt, "Qorvi计算器"}));
         }
     }
 }
@@ -384,7 +385,7 @@ TEST(BaseConversion, AgainstGmp) {
                 }
             }
         }
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         const auto caption = calc::Command9_Click(number, source, target, m);
         if (expected[0] == '!') {
             ASSERT_FALSE(caption.has_value()) << what << " gave " << *caption;

@@ -1,6 +1,7 @@
 // The digit-string check.
 
 #include "bignum/check.h"
+#include "tests/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,11 @@ using bignum::CheckAll;
 
 namespace {
 
-const runtime::Message kInvalid{"数据非法", "Qorvi数学计算器"};
+const testing_support::Message kInvalid{"数据非法", "Qorvi数学计算器"};
 
 TEST(Check, AcceptsDigitsPointsAndMinusSignsOnly) {
     for (std::string text : {"", "123", "007", "-12.5", "1-2", "..", "-", ".", "0123456789.-"}) {
-        runtime::RecordingMessages sink;
+        testing_support::RecordingMessages sink;
         EXPECT_TRUE(Check(text, sink)) << text;
         EXPECT_TRUE(sink.messages.empty()) << text;
     }
@@ -23,7 +24,7 @@ TEST(Check, AcceptsDigitsPointsAndMinusSignsOnly) {
 
 TEST(Check, RejectsEverythingElseWithOneBox) {
     for (std::string text : {"1a", "+5", "1e5", "12,3", " 1", "1 ", "１２", "12x", "\t", "数", "1/2", "5+"}) {
-        runtime::RecordingMessages sink;
+        testing_support::RecordingMessages sink;
         EXPECT_FALSE(Check(text, sink)) << text;
         ASSERT_EQ(sink.messages.size(), 1u) << text;
         EXPECT_EQ(sink.messages[0], kInvalid);
@@ -31,7 +32,7 @@ TEST(Check, RejectsEverythingElseWithOneBox) {
 }
 
 TEST(Check, RejectsTextsOf32767CharactersOrMore) {
-    runtime::RecordingMessages sink;
+    testing_support::RecordingMessages sink;
     EXPECT_TRUE(Check(std::string(32766, '9'), sink));
     EXPECT_FALSE(Check(std::string(32767, '9'), sink));
     EXPECT_FALSE(Check(std::string(65535, '1'), sink));
@@ -39,7 +40,7 @@ TEST(Check, RejectsTextsOf32767CharactersOrMore) {
 }
 
 TEST(CheckAll, ChecksEveryBoxInOrderBeforeStopping) {
-    runtime::RecordingMessages sink;
+    testing_support::RecordingMessages sink;
     EXPECT_FALSE(CheckAll({"a", "b"}, sink));
     EXPECT_EQ(sink.messages.size(), 2u);
     sink.messages.clear();

@@ -3,6 +3,7 @@
 // round that double, whether they take the C library's value or not.
 
 #include "calc/trig.h"
+#include "tests/recording_messages.h"
 #include "geometry/geometry.h"
 #include "runtime/convert.h"
 #include "runtime/elementary.h"
@@ -210,7 +211,7 @@ TEST(Elementary, RememberedPowersAnswerTheirOwnArguments) {
 // Answers that machines with and without fused multiply-add, or with x87
 // arithmetic, used to disagree on.
 TEST(Elementary, AnswersThatDifferedBetweenMachines) {
-    runtime::RecordingMessages messages;
+    testing_support::RecordingMessages messages;
     EXPECT_EQ(calc::trigKey(calc::TrigFunction::Tan, "249", messages), "2.60508906469376");
     geometry::GeometryCalculators g;
     EXPECT_EQ(g.Command4_Click(geometry::kVolume, "53379126", messages), "体积为:    6.3709322269554E+23");

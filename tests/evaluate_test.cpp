@@ -1,6 +1,7 @@
 // The expression evaluator: values, grouping, signs, functions and errors.
 
 #include "eval/command.h"
+#include "tests/recording_messages.h"
 #include "eval/evaluate.h"
 #include "runtime/convert.h"
 #include "runtime/elementary.h"
@@ -219,11 +220,11 @@ TEST(EvaluateExpr, InfinitePowersGoOnUntested) {
 }
 
 TEST(EvaluateCommand, AFinalInfinityIsAnOverflow) {
-    runtime::RecordingMessages messages;
+    testing_support::RecordingMessages messages;
     EXPECT_EQ(eval::evaluateCommand("10^39", messages), "");
     EXPECT_EQ(eval::evaluateCommand("x*9^99", messages), "");
     EXPECT_EQ(eval::evaluateCommand("1/9^99", messages), "结果是:  0");
-    EXPECT_EQ(messages.messages, (std::vector<runtime::Message>{{"溢出", "Qorvi计算器"},
+    EXPECT_EQ(messages.messages, (std::vector<testing_support::Message>{{"溢出", "Qorvi计算器"},
                                                                 {"Error evaluating 'x' as a constant.", "Qorvi计算器"}}));
 }
 

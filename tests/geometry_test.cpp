@@ -2,6 +2,7 @@
 // pattern against the exact caption text and messages.
 
 #include "geometry/geometry.h"
+#include "tests/recording_messages.h"
 #include "tests/random_text.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +26,10 @@ const char kApp[] = "Qorvi数学计算器";
 
 struct Expect {
     std::optional<std::string> caption;
-    std::vector<runtime::Message> messages;
+    std::vector<testing_support::Message> messages;
 };
 
-void check(const std::optional<std::string>& caption, const runtime::RecordingMessages& m, const Expect& e,
+void check(const std::optional<std::string>& caption, const testing_support::RecordingMessages& m, const Expect& e,
            const std::string& what) {
     EXPECT_EQ(caption, e.caption) << what;
     EXPECT_EQ(m.messages, e.messages) << what;
@@ -37,7 +38,7 @@ void check(const std::optional<std::string>& caption, const runtime::RecordingMe
 GeometryCalculators withPlaces(const char* count) {
     GeometryCalculators g;
     g.Form_Load();
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     if (count) g.Command5_Click(count, m);
     return g;
 }
@@ -88,7 +89,7 @@ TEST(Triangle, GoldenCaptions) {
     };
     for (const auto& c : cases) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         auto caption = g.Command1_Click(c.mode, c.t1, c.t2, c.t3, m);
         check(caption, m, c.expect, std::string(c.mode) + " " + c.t1 + "," + c.t2 + "," + c.t3);
     }
@@ -96,7 +97,7 @@ TEST(Triangle, GoldenCaptions) {
 
 TEST(Triangle, SidesAreStoredAsSingles) {
     GeometryCalculators g = withPlaces(nullptr);
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     g.Command1_Click("已知三边", "100.1", "100.2", "100.3", m);
     EXPECT_EQ(g.SideA, 100.1f);
     EXPECT_EQ(g.SideC, 100.3f);
@@ -106,7 +107,7 @@ TEST(Triangle, SidesAreStoredAsSingles) {
 struct PlacesCase {
     const char* count;
     const char* pattern;
-    std::vector<runtime::Message> messages;
+    std::vector<testing_support::Message> messages;
 };
 
 TEST(DecimalPlaces, BuildsThePattern) {
@@ -121,7 +122,7 @@ TEST(DecimalPlaces, BuildsThePattern) {
     };
     for (const auto& c : cases) {
         GeometryCalculators g = withPlaces("2");
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         g.Command5_Click(c.count, m);
         EXPECT_EQ(g.FormatPattern, c.pattern) << c.count;
         EXPECT_EQ(m.messages, c.messages) << c.count;
@@ -129,7 +130,7 @@ TEST(DecimalPlaces, BuildsThePattern) {
 }
 
 TEST(DecimalPlaces, PatternAppliesToLaterResults) {
-    runtime::RecordingMessages m;
+    testing_support::RecordingMessages m;
     for (auto [count, ellipse, triangle] : {std::tuple{"4", "面积为:    6.2832", "面积为:6."},
                                             std::tuple{"2", "面积为:    6.28", "面积为:6."},
                                             std::tuple{"0", "面积为:    6", "面积为:6."},
@@ -162,7 +163,7 @@ TEST(Vertices, GoldenCaptions) {
     };
     for (const auto& r : rows) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         check(g.Command2_Click(r.x1, r.x2, r.x3, r.y1, r.y2, r.y3, m), m, r.expect, std::string(r.x1) + "," + r.x2);
     }
 }
@@ -184,7 +185,7 @@ TEST(Ellipse, GoldenCaptions) {
     };
     for (const auto& r : rows) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         check(g.Command3_Click(r.a, r.b, m), m, r.expect, std::string(r.a) + "," + r.b);
     }
 }
@@ -212,7 +213,7 @@ TEST(Sphere, GoldenCaptions) {
     };
     for (const auto& r : rows) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         check(g.Command4_Click(r.option, r.radius, m), m, r.expect, std::string(r.option) + " " + r.radius);
     }
 }
@@ -239,7 +240,7 @@ TEST(Cone, GoldenCaptions) {
     };
     for (const auto& r : rows) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         check(g.Command6_Click(r.option, r.height, r.second, m), m, r.expect, std::string(r.option) + " " + r.height);
     }
 }
@@ -287,7 +288,7 @@ std::string refusalOf(std::initializer_list<std::string> all, std::initializer_l
     return "";
 }
 
-void expectDraw(const Draw& d, const std::optional<std::string>& caption, const runtime::RecordingMessages& m,
+void expectDraw(const Draw& d, const std::optional<std::string>& caption, const testing_support::RecordingMessages& m,
                 const std::string& what) {
     if (d.huge && !m.messages.empty() && m.messages.back().prompt == "溢出") return;
     if (!d.prompt.empty()) {
@@ -319,7 +320,7 @@ TEST(AgainstFormulas, EveryCalculator) {
     int values = 0, refusals = 0;
     for (int i = 0; i < 100000; ++i) {
         GeometryCalculators g = withPlaces(nullptr);
-        runtime::RecordingMessages m;
+        testing_support::RecordingMessages m;
         Draw d;
         std::optional<std::string> caption;
         std::string what;

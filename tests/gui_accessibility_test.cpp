@@ -5,8 +5,9 @@
 // Chinese.
 
 #include "gui_support.h"
+#include "tests/recording_messages.h"
 #include "ui/accessibility.h"
-#include "ui/messages.h"
+#include "ui/message_box.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -181,7 +182,7 @@ private slots:
             said.clear();
             QTest::mouseClick(control<QPushButton>(p.window, p.button), Qt::LeftButton);
             QStringList shown;
-            for (const runtime::Message& msg : take(harness.messages)) shown << QString::fromStdString(msg.prompt);
+            for (const testing_support::Message& msg : take(harness.messages)) shown << QString::fromStdString(msg.prompt);
             const QString where = p.window->objectName() + "/" + p.button;
             const QStringList announced = p.announced.isEmpty() ? QStringList() : QStringList{p.announced};
             QVERIFY2(said == announced, qPrintable(where + " announced " + said.join('|')));

@@ -8,7 +8,7 @@
 #include "gui_support.h"
 #include "ui/controls.h"
 #include "ui/look.h"
-#include "ui/messages.h"
+#include "ui/message_box.h"
 #include "ui/result_line.h"
 
 #include <QAccessible>

@@ -2,11 +2,12 @@
 // through their real widgets.
 
 #include "app/lifecycle.h"
+#include "tests/recording_messages.h"
 #include "runtime/error.h"
 #include "gui_support.h"
 #include "ui/controls.h"
 #include "ui/look.h"
-#include "ui/messages.h"
+#include "ui/message_box.h"
 
 #include <QDialogButtonBox>
 #include <QFontInfo>
@@ -24,7 +25,7 @@ class MainWindowTest : public QObject {
 private:
     Harness harness;
     app::Lifecycle* lifecycle = nullptr;
-    runtime::RecordingMessages& messages = harness.messages;
+    testing_support::RecordingMessages& messages = harness.messages;
     QWidget* form1() { return &lifecycle->main(); }
 
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form1(), name), Qt::LeftButton); }
@@ -375,7 +376,7 @@ private slots:
         QCOMPARE(text1->text(), QStringLiteral("6"));
         auto shown = take(messages);
         QCOMPARE(shown.size(), size_t(1));
-        QCOMPARE(shown[0], (runtime::Message{"以零作除数", "Qorvi计算器"}));
+        QCOMPARE(shown[0], (testing_support::Message{"以零作除数", "Qorvi计算器"}));
     }
 
     void rejectedDisplayChangesNothing() {
@@ -384,7 +385,7 @@ private slots:
         click("Command1(1)");
         QCOMPARE(text1->text(), QStringLiteral("1e5"));
         QVERIFY(QApplication::focusWidget() != text1);
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"数据非法", "Qorvi数学计算器"}}));
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"数据非法", "Qorvi数学计算器"}}));
         QVERIFY(lifecycle->main().calculator().AwaitingFirst);
     }
 
@@ -422,7 +423,7 @@ private slots:
         control<QLineEdit>(form1(), "Text3")->setText(QStringLiteral("1"));
         click("Command9");
         QCOMPARE(label->text(), QStringLiteral("结果为:FF"));
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"目标进制必须不小于2", "Qorvi计算器"}}));
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"目标进制必须不小于2", "Qorvi计算器"}}));
     }
 
     void longAdditionAndMultiplication() {
@@ -448,7 +449,7 @@ private slots:
         click("Command4");
         QCOMPARE(captionOf("Label11"), QStringLiteral("结果是:  008"));
         QCOMPARE(captionOf("Label14"), QStringLiteral("结果是:  -65"));
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"超出500位的计算范围", "Qorvi计算器"},
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"超出500位的计算范围", "Qorvi计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
                                                                {"请输入整数", "Qorvi计算器"}}));
@@ -523,7 +524,7 @@ private slots:
     }
 
     void anEscapingErrorIsShownNotFatal() {
-        runtime::RecordingMessages sink;
+        testing_support::RecordingMessages sink;
         ui::runHandler(sink, [] { throw runtime::RuntimeError(6); });
         ui::runHandler(sink, [] { throw std::bad_alloc(); });
         ui::runHandler(sink, [] {});

@@ -4,6 +4,7 @@
 // also runs under the sanitizers).
 
 #include "app/lifecycle.h"
+#include "tests/recording_messages.h"
 #include "gui_support.h"
 #include "ui/look.h"
 
@@ -58,7 +59,7 @@ private slots:
 
     void openCloseAndClickEverything() {
         ModalWatchdog watchdog;
-        runtime::RecordingMessages messages;
+        testing_support::RecordingMessages messages;
         const std::set<std::string> known = {"数据非法", "溢出", "以零作除数", "目标进制必须不小于2",
                                              "超出500位的计算范围", "请选择一个选项", "三角形两边之和大于第三边",
                                              "请输入半径", "除数为零", "无效的过程调用或参数", "请输入非负整数",

@@ -3,7 +3,8 @@
 // against unexpected modal dialogs, and finding controls by name.
 
 #include "app/lifecycle.h"
-#include "runtime/messages.h"
+#include "tests/recording_messages.h"
+#include "runtime/message_sink.h"
 #include "ui/look.h"
 
 #include <functional>
@@ -59,8 +60,8 @@ inline QRect placeInWindow(QWidget* control, QWidget* window) {
 
 inline QRect twips(int l, int t, int w, int h) { return QRect(l / 15, t / 15, w / 15, h / 15); }
 
-inline std::vector<runtime::Message> take(runtime::RecordingMessages& sink) {
-    std::vector<runtime::Message> m;
+inline std::vector<testing_support::Message> take(testing_support::RecordingMessages& sink) {
+    std::vector<testing_support::Message> m;
     m.swap(sink.messages);
     return m;
 }
@@ -71,7 +72,7 @@ inline std::vector<runtime::Message> take(runtime::RecordingMessages& sink) {
 class Harness {
 public:
     app::Lifecycle* lifecycle() { return lifecycle_.get(); }
-    runtime::RecordingMessages messages;
+    testing_support::RecordingMessages messages;
 
     // Call from the test case's initTestCase.
     void setUp() {

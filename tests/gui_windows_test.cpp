@@ -1,6 +1,7 @@
 // The windows the main window opens, driven through their real widgets.
 
 #include "app/lifecycle.h"
+#include "tests/recording_messages.h"
 #include "gui_support.h"
 #include "ui/controls.h"
 
@@ -20,7 +21,7 @@ class Form4Test : public QObject {
 private:
     Harness harness;
     app::Lifecycle* lifecycle = nullptr;
-    runtime::RecordingMessages& messages = harness.messages;
+    testing_support::RecordingMessages& messages = harness.messages;
     QWidget* form4() { return lifecycle->factorial(); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form4(), name), Qt::LeftButton); }
     void type(const char* box, const QString& text) { control<QLineEdit>(form4(), box)->setText(text); }
@@ -98,7 +99,7 @@ private slots:
         type("Text3", QStringLiteral("3"));
         click("Command2");
         QCOMPARE(captionOf("Label7"), QStringLiteral("结果为:"));
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"超出500位的计算范围", "Qorvi计算器"},
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"超出500位的计算范围", "Qorvi计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
                                                                {"数据非法", "Qorvi数学计算器"},
                                                                {"请输入整数", "Qorvi计算器"}}));
@@ -121,7 +122,7 @@ class Form2Test : public QObject {
 private:
     Harness harness;
     app::Lifecycle* lifecycle = nullptr;
-    runtime::RecordingMessages& messages = harness.messages;
+    testing_support::RecordingMessages& messages = harness.messages;
     QWidget* form2() { return lifecycle->geometry(); }
     void click(const char* name) { QTest::mouseClick(control<QPushButton>(form2(), name), Qt::LeftButton); }
     void type(const char* box, const QString& text) { control<QLineEdit>(form2(), box)->setText(text); }
@@ -195,7 +196,7 @@ private slots:
         type("Text2", QStringLiteral("4"));
         type("Text3", QStringLiteral("5"));
         click("Command1");
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"请选择一个选项", "几何计算"}}));
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"请选择一个选项", "几何计算"}}));
         pick("Combo1", 0);
         QCOMPARE(combo("Combo1")->currentText(), QStringLiteral("已知三边"));
         click("Command1");
@@ -254,7 +255,7 @@ private slots:
         QCOMPARE(captionOf("Label18"), QStringLiteral("面积为:    6.28"));
         type("Text13", QStringLiteral("1e1"));
         click("Command5");
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"数据非法", "Qorvi数学计算器"}}));
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"数据非法", "Qorvi数学计算器"}}));
         QCOMPARE(lifecycle->geometry()->calculators().FormatPattern, std::string("0.##"));
     }
 
@@ -271,7 +272,7 @@ private slots:
         QCOMPARE(captionOf("Label27"), QStringLiteral("结果为:   3.1416"));
         pick("Combo2", 0);
         click("Command4");
-        QCOMPARE(take(messages), (std::vector<runtime::Message>{{"请选择一个选项", "几何计算"},
+        QCOMPARE(take(messages), (std::vector<testing_support::Message>{{"请选择一个选项", "几何计算"},
                                                                {"请输入半径", "Qorvi数学计算器"}}));
     }
 
@@ -295,7 +296,7 @@ class Form3Test : public QObject {
 private:
     Harness harness;
     app::Lifecycle* lifecycle = nullptr;
-    runtime::RecordingMessages& messages = harness.messages;
+    testing_support::RecordingMessages& messages = harness.messages;
     QListWidget* list() { return control<QListWidget>(lifecycle->constants(), "List1"); }
     QString clipboard() { return QGuiApplication::clipboard()->text(); }
     void clickRow(int row) {

@@ -1,9 +1,10 @@
 // Conversion and formatting rules of the runtime, table by table.
 
 #include "runtime/convert.h"
+#include "tests/recording_messages.h"
 #include "runtime/error.h"
 #include "runtime/format.h"
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 #include "runtime/text.h"
 
 #include <gtest/gtest.h>
@@ -325,16 +326,6 @@ TEST(RuntimeErrors, DescriptionsInTheInterfaceLanguage) {
     EXPECT_EQ(RuntimeError(11).description(), "除数为零");
     EXPECT_EQ(RuntimeError(13).description(), "类型不匹配");
     EXPECT_EQ(RuntimeError(6).source(), kApplicationTitle);
-}
-
-TEST(Messages, RecordingKeepsPromptAndTitleInOrder) {
-    RecordingMessages sink;
-    MessageSink& messages = sink;
-    messages.showMessage("数据非法", kApplicationTitle);
-    messages.showMessage("以零作除数", kCalculatorTitle);
-    ASSERT_EQ(sink.messages.size(), 2u);
-    EXPECT_EQ(sink.messages[0], (Message{"数据非法", "Qorvi数学计算器"}));
-    EXPECT_EQ(sink.messages[1], (Message{"以零作除数", "Qorvi计算器"}));
 }
 
 TEST(Utf16Length, CountsCharactersAsTheWindowsDo) {

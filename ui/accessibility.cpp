@@ -1,6 +1,5 @@
 #include "ui/accessibility.h"
 
-#include "ui/form_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -142,14 +141,18 @@ public:
 };
 #endif
 
+// Marks the program's own windows (markAsWindow).
+constexpr char kProgramWindow[] = "qorviProgramWindow";
+
 // Consulted before Qt's own factory (it is installed after it).
 QAccessibleInterface* factory(const QString&, QObject* object) {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     if (auto* a = dynamic_cast<Announcement*>(object)) return new AnnouncementAccessible(a);
 #endif
     if (auto* box = qobject_cast<QLineEdit*>(object)) return new TextBoxAccessible(box);
-    auto* window = qobject_cast<FormWindow*>(object);
-    if (window && window->isWindow()) return new QAccessibleWidget(window, QAccessible::Window);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->isWindow() && widget->property(kProgramWindow).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }
 
@@ -159,6 +162,8 @@ std::function<void(const QString&)>& announcementListener() {
 }
 
 }  // namespace
+
+void markAsWindow(QWidget* window) { window->setProperty(kProgramWindow, true); }
 
 void installAccessibility() {
     static const bool installed = [] {

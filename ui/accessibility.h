@@ -19,6 +19,10 @@ namespace ui {
 // exists, before the first window is created.
 void installAccessibility();
 
+// Has a screen reader take the widget, while it is a top-level window, for
+// a window (a dialog frame) rather than a plain pane.
+void markAsWindow(QWidget* window);
+
 // Has a screen reader say `text` now, without the user moving: the outcome
 // of what the user just did with `source`. Each call is spoken once, also
 // when it repeats the previous text; an empty text says nothing.

@@ -13,7 +13,7 @@ void ShownMessages::showMessage(std::string_view prompt, std::string_view title)
     target->showMessage(prompt, title);
 }
 
-FormWindow::FormWindow(QWidget* parent) : QWidget(parent) {}
+FormWindow::FormWindow(QWidget* parent) : QWidget(parent) { markAsWindow(this); }
 
 void FormWindow::handleFrom(QWidget* button, const std::function<QString()>& outcome,
                             const std::function<void()>& handler) {

@@ -2,7 +2,7 @@
 // What every window of the program shares: its message boxes, and telling
 // the program when it has been closed.
 
-#include "ui/messages.h"
+#include "ui/message_box.h"
 
 #include <QString>
 #include <QWidget>

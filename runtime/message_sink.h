@@ -1,11 +1,9 @@
 #pragma once
 // The one way the program's logic shows a message box: a modal box with a
-// prompt, a single OK button and a title. The windows show real boxes; tests
-// record them.
+// prompt, a single OK button and a title. The windows show real boxes
+// (ui/message_box.h); the tests record them (tests/recording_messages.h).
 
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace runtime {
 
@@ -20,21 +18,6 @@ public:
     virtual ~MessageSink() = default;
     // Shows the box and returns once the user has dismissed it.
     virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
-};
-
-struct Message {
-    std::string prompt;
-    std::string title;
-    bool operator==(const Message&) const = default;
-};
-
-// Keeps every message in the order shown; for tests.
-class RecordingMessages : public MessageSink {
-public:
-    void showMessage(std::string_view prompt, std::string_view title) override {
-        messages.push_back({std::string(prompt), std::string(title)});
-    }
-    std::vector<Message> messages;
 };
 
 }  // namespace runtime

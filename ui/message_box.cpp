@@ -1,4 +1,4 @@
-#include "ui/messages.h"
+#include "ui/message_box.h"
 
 #include "runtime/error.h"
 #include "ui/look.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes of the running program.
 
-#include "runtime/messages.h"
+#include "runtime/message_sink.h"
 
 #include <functional>
 
