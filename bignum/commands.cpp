@@ -4,6 +4,7 @@
 #include "bignum/long_number.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
+#include "runtime/refusal.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,21 +16,15 @@ namespace {
 
 using runtime::RuntimeError;
 
-// Shows why a command stopped.
-void report(const RuntimeError& e, runtime::MessageSink& messages) {
-    const char* prompt = e.number() == runtime::kSubscriptOutOfRange ? kBeyondCapacity
-                                                                   : e.description().c_str();
-    messages.showMessage(prompt, runtime::kCalculatorTitle);
-}
+using runtime::kResultFor;
+using runtime::kResultIs;
 
+// Runs a command's step; beyond the cells it shows "超出500位的计算范围".
 template <typename F>
 std::optional<std::string> guarded(runtime::MessageSink& messages, F&& f) {
-    try {
-        return f();
-    } catch (const RuntimeError& e) {
-        report(e, messages);
-        return std::nullopt;
-    }
+    return runtime::refusing(messages, runtime::kCalculatorTitle, std::forward<F>(f), [](const RuntimeError& e) {
+        return e.number() == runtime::kSubscriptOutOfRange ? std::string(kBeyondCapacity) : e.description();
+    });
 }
 
 // The long multiplication of a digit text by multiplier(1), multiplier(2),
@@ -92,7 +87,7 @@ void refuse(const char* prompt, runtime::MessageSink& messages) {
 std::string mutiply(std::string_view str1, std::string_view str2) {
     const Whole a = wholeParts(str1), b = wholeParts(str2);
     const double m = b.digits.empty() ? 0 : runtime::leadingNumericPrefix(b.digits);
-    return kSumPrefix + withSign(a.negative != b.negative, LongMultiply(a.digits, m));
+    return kResultIs + withSign(a.negative != b.negative, LongMultiply(a.digits, m));
 }
 
 std::optional<std::string> addCommand(std::string_view first, std::string_view second,
@@ -106,7 +101,7 @@ std::optional<std::string> addCommand(std::string_view first, std::string_view s
     }
     return guarded(messages, [&] {
         std::string sum = LongAdd(first, second);
-        return kSumPrefix + (sum.empty() ? "0" : sum);
+        return kResultIs + (sum.empty() ? "0" : sum);
     });
 }
 
@@ -134,8 +129,8 @@ std::optional<std::string> factorialCommand(std::string_view count, runtime::Mes
         // 254! has 503 digits.
         const int64_t k = valueUpTo(count, 254);
         if (k >= 254 || count.size() > static_cast<size_t>(kCapacity)) beyondCapacity();
-        if (k == 0) return kFactorialPrefix + one(count.size());
-        return kFactorialPrefix + repeatMultiply(count, k - 1, [](int64_t j) { return static_cast<double>(j); });
+        if (k == 0) return kResultFor + one(count.size());
+        return kResultFor + repeatMultiply(count, k - 1, [](int64_t j) { return static_cast<double>(j); });
     });
 }
 
@@ -156,7 +151,7 @@ std::optional<std::string> powerCommand(std::string_view base, std::string_view 
         // 2^1661 has 501 digits; only 0 and 1 stay short whatever the exponent.
         const int64_t e = valueUpTo(exponent, 1661);
         const bool odd = (exponent.back() - '0') % 2 == 1;
-        if (e == 0) return kFactorialPrefix + one(b.digits.size());
+        if (e == 0) return kResultFor + one(b.digits.size());
         std::string power;
         if (allZeros(b.digits) || valueUpTo(b.digits, 2) == 1) {
             power = std::string(b.digits);
@@ -165,7 +160,7 @@ std::optional<std::string> powerCommand(std::string_view base, std::string_view 
             const double m = runtime::leadingNumericPrefix(b.digits);
             power = repeatMultiply(b.digits, e - 1, [m](int64_t) { return m; });
         }
-        return kFactorialPrefix + withSign(b.negative && odd, std::move(power));
+        return kResultFor + withSign(b.negative && odd, std::move(power));
     });
 }
 

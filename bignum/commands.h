@@ -4,6 +4,7 @@
 // caption, or nothing when it refused its input (a box has been shown and
 // the caption stays as it was).
 
+#include "runtime/captions.h"
 #include "runtime/message_sink.h"
 
 #include <optional>
@@ -12,8 +13,6 @@
 
 namespace bignum {
 
-inline constexpr const char kSumPrefix[] = "结果是:  ";
-inline constexpr const char kFactorialPrefix[] = "结果为:";
 
 // "结果是:  " followed by the signed long product of two whole-number texts
 // (a leading "-" each at most; an empty str2 counts as 0). The multiplicand's

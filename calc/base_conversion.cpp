@@ -1,5 +1,6 @@
 #include "calc/base_conversion.h"
 
+#include "runtime/captions.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 
@@ -98,7 +99,7 @@ std::optional<std::string> Command9_Click(std::string_view number, std::string_v
         }
     }
     if (beyond) return refuse(overflow);
-    return kBaseResultPrefix + std::string(negative && value != 0 ? "-" : "") + digitsOf(value, target);
+    return runtime::kResultFor + std::string(negative && value != 0 ? "-" : "") + digitsOf(value, target);
 }
 
 }  // namespace calc

@@ -18,7 +18,6 @@ inline constexpr const char kSourceBaseTooSmall[] = "原数的进制必须不小
 inline constexpr const char kBaseNotWhole[] = "进制必须是整数";
 inline constexpr const char kNotADigitOfTheBase[] = "原数含有该进制以外的数字";
 inline constexpr const char kDigitSeparator[] = " ";
-inline constexpr const char kBaseResultPrefix[] = "结果为:";
 
 // The result caption for the number, its base and the target base (blanks
 // around each allowed; an empty number is 0), or nothing when refused, with

@@ -8,8 +8,6 @@
 
 namespace eval {
 
-inline constexpr const char kResultPrefix[] = "结果是:  ";
-
 // Evaluates the expression. On success returns "结果是:", two blanks and the
 // value's single-precision general text. On failure shows the error's
 // description in a box titled "Qorvi计算器" and returns the empty caption;

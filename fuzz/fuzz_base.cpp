@@ -3,6 +3,7 @@
 #include "calc/base_conversion.h"
 #include "tests/recording_messages.h"
 #include "fuzz_support.h"
+#include "runtime/captions.h"
 
 static void checkInput(const uint8_t* data, size_t size) {
     std::string_view all(reinterpret_cast<const char*>(data), size);
@@ -14,7 +15,7 @@ static void checkInput(const uint8_t* data, size_t size) {
 
     testing_support::RecordingMessages m;
     auto caption = calc::Command9_Click(number, source, target, m);
-    const std::string_view prefix = calc::kBaseResultPrefix;
+    const std::string_view prefix = runtime::kResultFor;
     if (caption) {
         fuzz::require(m.messages.empty(), "messages with a result");
         fuzz::require(caption->rfind(prefix, 0) == 0, "caption prefix", *caption);

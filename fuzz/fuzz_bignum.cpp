@@ -100,22 +100,22 @@ static void checkInput(const uint8_t* data, size_t size) {
     // written as a whole number.
     if (sum) {
         fuzz::require((a.empty() || whole(a, false)) && (b.empty() || whole(b, false)), "sum of a text that is not a whole number");
-        fuzz::require(signedDigits(*sum, bignum::kSumPrefix, false), "sum caption", *sum);
+        fuzz::require(signedDigits(*sum, runtime::kResultIs, false), "sum caption", *sum);
         u128 x, y;
         if (smallValue(a.empty() ? "0" : a, x) && smallValue(b.empty() ? "0" : b, y))
-            fuzz::require(stripZeros(sum->substr(std::string_view(bignum::kSumPrefix).size())) == text(x + y), "sum value", *sum);
+            fuzz::require(stripZeros(sum->substr(std::string_view(runtime::kResultIs).size())) == text(x + y), "sum value", *sum);
     }
     if (product) {
         fuzz::require(whole(a, true) && (b.empty() || whole(b, true)), "product of a text that is not a whole number");
-        fuzz::require(signedDigits(*product, bignum::kSumPrefix, true), "product caption", *product);
+        fuzz::require(signedDigits(*product, runtime::kResultIs, true), "product caption", *product);
     }
     if (factorial) {
         fuzz::require(whole(a, false), "factorial of a text that is not a non-negative whole number");
-        fuzz::require(signedDigits(*factorial, bignum::kFactorialPrefix, false), "factorial digits", *factorial);
+        fuzz::require(signedDigits(*factorial, runtime::kResultFor, false), "factorial digits", *factorial);
     }
     if (power) {
         fuzz::require(whole(a, true) && whole(b, false), "power of texts that are not whole numbers");
-        fuzz::require(signedDigits(*power, bignum::kFactorialPrefix, true), "power digits", *power);
+        fuzz::require(signedDigits(*power, runtime::kResultFor, true), "power digits", *power);
     }
 }
 

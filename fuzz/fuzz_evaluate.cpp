@@ -4,6 +4,7 @@
 #include "tests/recording_messages.h"
 #include "eval/evaluate.h"
 #include "fuzz_support.h"
+#include "runtime/captions.h"
 #include "runtime/format.h"
 
 #include <cmath>
@@ -62,7 +63,7 @@ static void checkInput(const uint8_t* data, size_t size) {
     testing_support::RecordingMessages messages;
     std::string caption = eval::evaluateCommand(text, messages);
     fuzz::require(caption.empty() ? messages.messages.size() == 1 : messages.messages.empty(), "command messages");
-    fuzz::require(caption.empty() || caption.rfind(eval::kResultPrefix, 0) == 0, "command caption", caption);
+    fuzz::require(caption.empty() || caption.rfind(runtime::kResultIs, 0) == 0, "command caption", caption);
 }
 
 

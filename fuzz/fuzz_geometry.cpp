@@ -1,6 +1,7 @@
 // The geometry window's calculators on any texts.
 
 #include "fuzz_support.h"
+#include "runtime/captions.h"
 #include "tests/recording_messages.h"
 #include "geometry/geometry.h"
 
@@ -62,11 +63,11 @@ static void checkInput(const uint8_t* data, size_t size) {
     fuzz::require(g.FormatPattern.rfind("0.", 0) == 0 && g.FormatPattern.size() <= 2 + 32766, "pattern");
     if (!m.messages.empty()) fuzz::require(g.FormatPattern == before, "refused count changed the pattern");
 
-    requireCaption(g.Command1_Click(modes[pick], f[1], f[2], f[3], m), {"面积为:"});
-    requireCaption(g.Command2_Click(f[1], f[2], f[3], f[4], f[5], f[6], m), {"面积为:   "});
-    requireCaption(g.Command3_Click(f[4], f[7], m), {"面积为:   "});
-    requireCaption(g.Command4_Click(sphere[pick], f[2], m), {"体积为:   ", "表面积为:   "});
-    requireCaption(g.Command6_Click(cone[pick], f[3], f[5], m), {"结果为:  "});
+    requireCaption(g.Command1_Click(modes[pick], f[1], f[2], f[3], m), {runtime::kAreaIs});
+    requireCaption(g.Command2_Click(f[1], f[2], f[3], f[4], f[5], f[6], m), {runtime::kAreaIsAfterBlanks});
+    requireCaption(g.Command3_Click(f[4], f[7], m), {runtime::kAreaIsAfterBlanks});
+    requireCaption(g.Command4_Click(sphere[pick], f[2], m), {runtime::kVolumeIs, runtime::kSurfaceIs});
+    requireCaption(g.Command6_Click(cone[pick], f[3], f[5], m), {runtime::kConeResultFor});
     requireMessages(m);
 }
 

@@ -3,7 +3,9 @@
 #include "bignum/check.h"
 #include "runtime/convert.h"
 #include "runtime/elementary.h"
+#include "runtime/captions.h"
 #include "runtime/error.h"
+#include "runtime/refusal.h"
 #include "runtime/format.h"
 
 #include <cmath>
@@ -27,12 +29,7 @@ double finite(double v) {
 // Runs a calculation; an overflow shows "溢出" and leaves the label alone.
 template <typename F>
 std::optional<std::string> guarded(runtime::MessageSink& messages, F&& f) {
-    try {
-        return f();
-    } catch (const RuntimeError& e) {
-        messages.showMessage(e.description(), kTitle);
-        return std::nullopt;
-    }
+    return runtime::refusing(messages, kTitle, std::forward<F>(f));
 }
 
 void chooseOption(runtime::MessageSink& messages) { messages.showMessage(kChooseOption, kTitle); }
@@ -127,7 +124,7 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
             double product = ((s - SideA) * s) * (s - SideB) * (s - SideC);
             // Sides that only just pass the test can leave a product a
             // rounding below zero: the triangle is flat.
-            caption = "面积为:" + plainText(std::sqrt(std::max(product, 0.0)));
+            caption = runtime::kAreaIs + plainText(std::sqrt(std::max(product, 0.0)));
         }
         if (mode == kTwoSidesAndAngle) {
             double p = number(text1), q = number(text3), d = number(text2);
@@ -136,7 +133,7 @@ std::optional<std::string> GeometryCalculators::Command1_Click(std::string_view 
                 return std::nullopt;
             }
             double r = d / (180 / kPi);
-            caption = "面积为:" + plainText(q * p * runtime::exactFunction(runtime::Elementary::Sin, r) / 2);
+            caption = runtime::kAreaIs + plainText(q * p * runtime::exactFunction(runtime::Elementary::Sin, r) / 2);
         }
         return caption;
     });
@@ -153,7 +150,7 @@ std::optional<std::string> GeometryCalculators::Command2_Click(std::string_view 
         double y1 = single(y1t), y2 = single(y2t), y3 = single(y3t);
         double d = x2 * y3 + x1 * y2 + y1 * x3 - x2 * y1 - x3 * y2 - x1 * y3;
         float area = runtime::roundToSingle(std::fabs(d) / 2);
-        return "面积为:   " + rereadText(area);
+        return runtime::kAreaIsAfterBlanks + rereadText(area);
     });
 }
 
@@ -163,7 +160,7 @@ std::optional<std::string> GeometryCalculators::Command3_Click(std::string_view 
     if (!numbers({at, bt}, Sign::Any, messages) || !numbers({at, bt}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double a = number(at), b = number(bt);
-        return "面积为:   " + rereadText(a * kPi * b);
+        return runtime::kAreaIsAfterBlanks + rereadText(a * kPi * b);
     });
 }
 
@@ -181,8 +178,8 @@ std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view 
     if (!numbers({radius}, Sign::Any, messages) || !numbers({radius}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double r = number(radius);
-        if (option == kVolume) return "体积为:   " + rereadText(runtime::power(r, 3) * ((4.0 / 3) * kPi));
-        return "表面积为:   " + rereadText(runtime::power(r, 2) * 12.566370614356);
+        if (option == kVolume) return runtime::kVolumeIs + rereadText(runtime::power(r, 3) * ((4.0 / 3) * kPi));
+        return runtime::kSurfaceIs + rereadText(runtime::power(r, 2) * 12.566370614356);
     });
 }
 
@@ -198,11 +195,11 @@ std::optional<std::string> GeometryCalculators::Command6_Click(std::string_view 
     return guarded(messages, [&]() -> std::optional<std::string> {
         if (option == kRadiusAndHeight) {
             double r = number(second), h = number(height);
-            return "结果为:  " + rereadText(((runtime::power(r, 2) * kPi) * h) / 3);
+            return runtime::kConeResultFor + rereadText(((runtime::power(r, 2) * kPi) * h) / 3);
         }
         if (option == kBaseAndHeight) {
             double h = number(height), s = number(second);
-            return "结果为:  " + rereadText((s * h) / 3);
+            return runtime::kConeResultFor + rereadText((s * h) / 3);
         }
         return std::nullopt;
     });
