@@ -10,6 +10,9 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -62,6 +65,12 @@ int main(int argc, char* argv[]) {
                    stderr);
         return 1;
     }
+#endif
+#ifdef _WIN32
+    // Says that the program runs, for as long as it does: its installer and
+    // uninstaller look for this name (app/windows/installer.nsi) and ask the
+    // user to close the program rather than meet its files in use.
+    CreateMutexW(nullptr, FALSE, L"QorviCalculatorRunning");
 #endif
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("qorvi-calculator"));
