@@ -363,13 +363,19 @@ class Run:
                 self.check("说明.txt says it needs no install and writes nothing outside its folder",
                            "无需安装" in text.decode("utf-8") and "不写注册表" in text.decode("utf-8"))
 
-    # Keys Wine itself writes when a program first opens a window: its
-    # display devices (any program that shows a window, not this one's doing).
-    WINE_DISPLAY_KEYS = ("System\\\\CurrentControlSet\\\\Enum\\\\DISPLAY",
-                         "System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4d36e968",
-                         "System\\\\CurrentControlSet\\\\Control\\\\Video",
-                         "System\\\\CurrentControlSet\\\\Hardware Profiles",
-                         "Hardware\\\\DEVICEMAP\\\\VIDEO")
+    # Keys Wine itself writes: its display adapters and monitors, when a
+    # program first opens a window, and its network cards and services, at every start (a
+    # program that does nothing changes them too); in lower case.
+    WINE_OWN_KEYS = tuple(k.lower() for k in (
+        "System\\\\CurrentControlSet\\\\Enum\\\\DISPLAY",
+        "System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4d36e968-e325-11ce-bfc1-08002be10318}",
+        "System\\\\CurrentControlSet\\\\Control\\\\Video",
+        "System\\\\CurrentControlSet\\\\Hardware Profiles",
+        "Hardware\\\\DEVICEMAP\\\\VIDEO",
+        "System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4d36e96e-e325-11ce-bfc1-08002be10318}",
+        "System\\\\CurrentControlSet\\\\Control\\\\DeviceClasses\\\\{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}",
+        "Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards",
+        "Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\RunServices"))
 
     def snapshot(self, prefix):
         """The registry's keys and values (their times aside) and the users' files."""
@@ -386,7 +392,7 @@ class Run:
                     if header:
                         key = header.group(1)
                         line = "[" + key + "]"
-                    if key.startswith(self.WINE_DISPLAY_KEYS):
+                    if key.lower().startswith(self.WINE_OWN_KEYS):
                         continue
                     registry.append("%s [%s] %s" % (hive, key, line))
         users = sorted(files_below(os.path.join(prefix.drive, "users")))
