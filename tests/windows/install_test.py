@@ -363,17 +363,13 @@ class Run:
                 self.check("说明.txt says it needs no install and writes nothing outside its folder",
                            "无需安装" in text.decode("utf-8") and "不写注册表" in text.decode("utf-8"))
 
-    # Keys Wine itself writes: its display adapters and monitors, when a
-    # program first opens a window, and its network cards and services, at every start (a
-    # program that does nothing changes them too); in lower case.
+    # Keys Wine itself writes, whatever program runs: the machine's devices
+    # and drivers (System, Hardware: its display adapters and monitors when
+    # a program first opens a window), its network cards and services (at
+    # every start, a program that does nothing changes them too). A program's
+    # own settings would go under Software; in lower case.
     WINE_OWN_KEYS = tuple(k.lower() for k in (
-        "System\\\\CurrentControlSet\\\\Enum\\\\DISPLAY",
-        "System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4d36e968-e325-11ce-bfc1-08002be10318}",
-        "System\\\\CurrentControlSet\\\\Control\\\\Video",
-        "System\\\\CurrentControlSet\\\\Hardware Profiles",
-        "Hardware\\\\DEVICEMAP\\\\VIDEO",
-        "System\\\\CurrentControlSet\\\\Control\\\\Class\\\\{4d36e96e-e325-11ce-bfc1-08002be10318}",
-        "System\\\\CurrentControlSet\\\\Control\\\\DeviceClasses\\\\{e6f07b5f-ee97-4a90-b076-33f57bf4eaa7}",
+        "System\\\\", "Hardware\\\\",
         "Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion\\\\NetworkCards",
         "Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\RunServices"))
 
