@@ -171,29 +171,20 @@ class Run:
 
     def install(self, prefix, setup, switches, silent):
         """Runs an installer; its exit code."""
-        args = [a for a in switches if not a.startswith("pick:")]
         if silent:
-            return prefix.run([self.windows(setup), "/S"] + args)
-        picks = [a[5:] for a in switches if a.startswith("pick:")]
-        return self.through_pages(prefix.start([self.windows(setup)] + args), setup, picks)
+            return prefix.run([self.windows(setup), "/S"] + switches)
+        return self.through_pages(prefix.start([self.windows(setup)] + switches), setup)
 
-    def through_pages(self, installer, setup, picks=()):
+    def through_pages(self, installer, setup):
         """Goes through an installer's pages as a user does, with Enter on
-        each (接受, 下一步, 安装, 完成), on the page of the users (the second)
-        the keys a case picks with first; its exit code."""
+        each (接受, 下一步, 安装, 完成); its exit code."""
         version = self.old_version if setup == self.old_setup else self.version
         deadline = time.monotonic() + SECONDS
-        page = 0
         while installer.poll() is None and time.monotonic() < deadline:
             try:
-                w = window(PRODUCT + " " + version, 10)
+                key(window(PRODUCT + " " + version, 10), "Return")
             except AssertionError:
                 continue
-            if page == 1:
-                for keys in picks:
-                    key(w, keys)
-            key(w, "Return")
-            page += 1
             time.sleep(2)
         return installer.wait(SECONDS)
 
