@@ -36,8 +36,8 @@ void chooseOption(runtime::MessageSink& messages) { messages.showMessage(kChoose
 
 enum class Sign : uint8_t { Any, NonNegative };
 
-// Each text a number (the empty text too), not negative where asked; else a
-// box saying what is wanted, and false.
+// Each text a number (the empty text too), then, where asked, none of them
+// negative; else a box saying what is wanted, and false.
 bool numbers(std::initializer_list<std::string_view> texts, Sign sign, runtime::MessageSink& messages) {
     for (std::string_view t : texts) {
         if (!t.empty() && !bignum::isDecimalNumber(t)) {
@@ -157,7 +157,7 @@ std::optional<std::string> GeometryCalculators::Command2_Click(std::string_view 
 std::optional<std::string> GeometryCalculators::Command3_Click(std::string_view at, std::string_view bt,
                                                                runtime::MessageSink& messages) {
     if (!bignum::CheckAll({at, bt}, messages)) return std::nullopt;
-    if (!numbers({at, bt}, Sign::Any, messages) || !numbers({at, bt}, Sign::NonNegative, messages)) return std::nullopt;
+    if (!numbers({at, bt}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double a = number(at), b = number(bt);
         return runtime::kAreaIsAfterBlanks + rereadText(a * kPi * b);
@@ -175,7 +175,7 @@ std::optional<std::string> GeometryCalculators::Command4_Click(std::string_view 
         messages.showMessage(kEnterRadius, runtime::kApplicationTitle);
         return std::nullopt;
     }
-    if (!numbers({radius}, Sign::Any, messages) || !numbers({radius}, Sign::NonNegative, messages)) return std::nullopt;
+    if (!numbers({radius}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         double r = number(radius);
         if (option == kVolume) return runtime::kVolumeIs + rereadText(runtime::power(r, 3) * ((4.0 / 3) * kPi));
@@ -190,8 +190,7 @@ std::optional<std::string> GeometryCalculators::Command6_Click(std::string_view 
         return std::nullopt;
     }
     if (!bignum::CheckAll({height, second}, messages)) return std::nullopt;
-    if (!numbers({height, second}, Sign::Any, messages) || !numbers({height, second}, Sign::NonNegative, messages))
-        return std::nullopt;
+    if (!numbers({height, second}, Sign::NonNegative, messages)) return std::nullopt;
     return guarded(messages, [&]() -> std::optional<std::string> {
         if (option == kRadiusAndHeight) {
             double r = number(second), h = number(height);
