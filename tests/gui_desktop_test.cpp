@@ -6,7 +6,7 @@
 
 #include "app/lifecycle.h"
 #include "gui_support.h"
-#include "ui/controls.h"
+#include "ui/placement.h"
 #include "ui/look.h"
 #include "ui/message_box.h"
 #include "ui/result_line.h"

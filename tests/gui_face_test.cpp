@@ -12,10 +12,14 @@
 #include <QListWidget>
 #include <QRawFont>
 #include <QSet>
+#include <QTest>
 
 namespace {
 
 using guitest::Harness;
+
+// The Qt that drew docs/screenshots (make screenshots).
+constexpr char kPicturesQt[] = "6.4.2";
 
 // Every text the windows show, gathered from their controls.
 QString windowTexts(const QList<QWidget*>& windows) {
@@ -74,6 +78,40 @@ private slots:
             if (c > 0x20 && !face.supportsCharacter(c) && !missing.contains(QString::fromUcs4(&c, 1)))
                 missing += QString::fromUcs4(&c, 1);
         QCOMPARE(missing, QString());
+    }
+    // Every window drawn as its committed picture (docs/screenshots), pixel
+    // for pixel: each caption, place, font and frame as the design has it.
+    // Linux only: Windows draws its text through GDI.
+    void windowsLookAsTheirPictures() {
+#ifdef Q_OS_WIN
+        QSKIP("the pictures are drawn with FreeType");
+#endif
+        // Another Qt or FreeType moves glyphs by a pixel here and there.
+        if (qstrcmp(qVersion(), kPicturesQt) != 0) QSKIP("the pictures were drawn with another Qt");
+        QVERIFY(harness.start());
+        app::Lifecycle& l = *harness.lifecycle();
+        l.Command3_Click();
+        l.Command10_Click();
+        l.Command11_Click();
+        l.Command12_Click();
+        QTest::qWait(500);
+        QStringList differ;
+        for (QWidget* w : std::initializer_list<QWidget*>{&l.main(), l.geometry(), l.constants(), l.factorial(), l.about()}) {
+            const QString name = w->objectName().toLower() + QStringLiteral(".png");
+            const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const QImage picture =
+                QImage(QStringLiteral(QORVI_SCREENSHOT_DIR "/") + name).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!picture.isNull(), qPrintable(name));
+            int differing = drawn.size() == picture.size() ? 0 : -1;
+            for (int y = 0; differing >= 0 && y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x) differing += drawn.pixel(x, y) != picture.pixel(x, y);
+            if (differing != 0) {
+                drawn.save(name);  // beside the test, to compare
+                differ << QStringLiteral("%1: %2 pixels").arg(name).arg(differing);
+            }
+        }
+        QCOMPARE(harness.stop(), QString());
+        QCOMPARE(differ.join(QStringLiteral("; ")), QString());
     }
 };
 

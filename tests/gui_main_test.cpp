@@ -45,7 +45,7 @@ private slots:
     void startsWithItsDesignState() {
         QWidget* w = form1();
         QCOMPARE(w->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(w->windowTitle(), QStringLiteral("Qorvi数学计算器 V2.54 "));
+        QCOMPARE(w->windowTitle(), QStringLiteral("Qorvi数学计算器 V" QORVI_VERSION " "));
         QCOMPARE(w->size(), QSize(496, 414));
         QCOMPARE(w->geometry().topLeft(), QPoint(153, 118));
         QVERIFY(!w->windowIcon().isNull());

@@ -15,6 +15,34 @@
 
 using namespace guitest;
 
+// A design table that refers wrongly does not compile: each broken row below
+// is refused by checkDesign, as the windows' own tables are checked.
+namespace design_check {
+enum class Id { Window, Frame, Caption, Box, Count };
+using R = ui::Control<Id>;
+using ui::Kind;
+constexpr R kWindow{Id::Window, Kind::Window, "W", "", {0, 0, 150, 150}};
+constexpr R kFrame{Id::Frame, Kind::Frame, "F", "", {0, 0, 90, 90}};
+constexpr R kCaption = R{Id::Caption, Kind::Label, "L", "", {0, 0, 15, 15}}.names(Id::Box);
+constexpr R kBox = R{Id::Box, Kind::TextBox, "T", "", {0, 0, 15, 15}}.in(Id::Frame).tab(1);
+constexpr R kGood[] = {kWindow, kFrame, kCaption, kBox};
+static_assert(ui::checkDesign(kGood));
+constexpr R kOutOfOrder[] = {kWindow, kCaption, kFrame, kBox};
+static_assert(!ui::checkDesign(kOutOfOrder));
+constexpr R kRowMissing[] = {kWindow, kFrame, kBox};
+static_assert(!ui::checkDesign(kRowMissing));
+constexpr R kParentNotAFrame[] = {kWindow, kFrame, kCaption, kBox.in(Id::Caption)};
+static_assert(!ui::checkDesign(kParentNotAFrame));
+constexpr R kBuddyIsALabel[] = {kWindow, kFrame, kCaption.names(Id::Caption), kBox};
+static_assert(!ui::checkDesign(kBuddyIsALabel));
+constexpr R kDescribedByABox[] = {kWindow, kFrame, kCaption, kBox.describedBy(Id::Box)};
+static_assert(!ui::checkDesign(kDescribedByABox));
+constexpr R kTabGap[] = {kWindow, kFrame, kCaption, kBox.tab(2)};
+static_assert(!ui::checkDesign(kTabGap));
+constexpr R kTabTwice[] = {kWindow, kFrame.tab(1), kCaption, kBox};
+static_assert(!ui::checkDesign(kTabTwice));
+}  // namespace design_check
+
 class Form4Test : public QObject {
     Q_OBJECT
 

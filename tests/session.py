@@ -20,6 +20,9 @@ import subprocess
 import time
 import uuid
 
+# The main window's title, with the version CTest passes from the project.
+MAIN_TITLE = "Qorvi数学计算器 V" + os.environ.get("QORVI_VERSION", "")
+
 # What the session's programs write under a HOME, and so must never appear
 # in the real one while the test runs.
 HOME_TRACES = ("at-spi", "fcitx", "ibus", "dconf", "speech-dispatcher", "orca", "pulse")

@@ -1,6 +1,5 @@
 #include "ui/accessibility.h"
 
-
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
@@ -192,12 +191,6 @@ void announce(QWidget* source, const QString& text) {
 
 void setAnnouncementListener(std::function<void(const QString&)> listener) {
     announcementListener() = std::move(listener);
-}
-
-void describeControls(QWidget* window, std::initializer_list<AccessibleDescription> descriptions) {
-    for (const AccessibleDescription& d : descriptions)
-        if (QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(d.control)))
-            w->setAccessibleDescription(QString::fromUtf8(d.description));
 }
 
 }  // namespace ui

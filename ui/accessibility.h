@@ -6,7 +6,6 @@
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 
 class QWidget;
 
@@ -45,14 +44,5 @@ inline constexpr bool kAnnounceIntoFocus = false;
 // through it: without a screen reader, Qt sends no accessibility events);
 // an empty listener for none.
 void setAnnouncementListener(std::function<void(const QString&)> listener);
-
-// Gives named controls of the window accessible descriptions: what tells
-// apart controls whose captions read alike, and the instructions that
-// belong to a box.
-struct AccessibleDescription {
-    const char* control;
-    const char* description;
-};
-void describeControls(QWidget* window, std::initializer_list<AccessibleDescription> descriptions);
 
 }  // namespace ui

@@ -1,16 +1,67 @@
 #include "ui/controls.h"
 
+#include "ui/look.h"
+#include "ui/placement.h"
 #include "ui/result_line.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPixmap>
+
+#include <algorithm>
+#include <vector>
 
 namespace ui {
 namespace {
 // Text boxes hold 64K characters; texts the calculators cannot take are
 // theirs to refuse, not the box's to cut silently.
 constexpr int kTextBoxMaxLength = 65535;
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QWidget* make(const Row& r, QWidget* parent) {
+    switch (r.kind) {
+    case Kind::Frame:
+        return new CaptionFrame(text(r.caption), parent);
+    case Kind::Label:
+    case Kind::Image: {
+        auto* l = new QLabel(parent);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setTextFormat(Qt::PlainText);
+        return l;
+    }
+    case Kind::TextBox: {
+        auto* e = new FocusLineEdit(parent);
+        e->setMaxLength(kTextBoxMaxLength);
+        e->setText(text(r.caption));
+        return e;
+    }
+    case Kind::Button: {
+        auto* b = new CaptionButton(text(r.caption), parent);
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        return b;
+    }
+    case Kind::ComboBox: {
+        auto* c = new QComboBox(parent);
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        return c;
+    }
+    case Kind::ListBox: {
+        auto* l = new QListWidget(parent);
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setSortingEnabled(false);
+        return l;
+    }
+    case Kind::Window:
+        break;
+    }
+    return nullptr;
+}
+
+QFont fontOf(const Font& f) { return f.face == Face::Kai ? kaiFont(f.points) : songFont(f.points); }
 
 }  // namespace
 
@@ -19,82 +70,51 @@ QRect toPixels(const Twips& t) {
             t.height / kTwipsPerPixel};
 }
 
-void nameControls(QWidget* window, std::initializer_list<AccessibleName> names) {
-    for (const AccessibleName& n : names)
-        if (QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(n.control)))
-            w->setAccessibleName(QString::fromUtf8(n.name));
-}
+void build(QWidget* window, const Row* rows, std::size_t count, QWidget** widgets) {
+    const Row& w = rows[0];
+    setupWindow(window, w.name, text(w.caption), w.place.width, w.place.height);
+    if (w.image) window->setWindowIcon(rawIcon(QString::fromLatin1(w.image), 32));
+    if (w.place.left >= 0) placeWindow(window, w.place.left, w.place.top);
+    widgets[0] = window;
 
-void setBuddies(QWidget* window, std::initializer_list<Buddy> buddies) {
-    for (const Buddy& b : buddies) {
-        auto* label = window->findChild<QLabel*>(QString::fromLatin1(b.label));
-        auto* control = window->findChild<QWidget*>(QString::fromLatin1(b.control));
-        if (label && control) label->setBuddy(control);
+    for (std::size_t i = 1; i < count; ++i) {
+        const Row& r = rows[i];
+        QWidget* parent = widgets[r.parent];
+        QWidget* c = make(r, parent);
+        c->setObjectName(QString::fromLatin1(r.name));
+        // The place is measured from the window, or from the frame for a
+        // control placed in it; the control sits in its parent.
+        const QPoint origin = (r.traits & kInFrame) || parent == window ? QPoint() : parent->mapTo(window, QPoint());
+        c->setGeometry(toPixels(r.place).translated(-origin));
+        if (r.font.face != Face::Window) c->setFont(fontOf(r.font));
+        if (auto* label = qobject_cast<QLabel*>(c)) {
+            if (r.kind == Kind::Image) {
+                label->setPixmap(QPixmap(QString::fromLatin1(r.image)));
+                label->setScaledContents(true);
+            } else {
+                const bool autoSize = r.traits & kAutoSize;
+                setAutoSize(label, autoSize);
+                label->setWordWrap(!autoSize);
+                setCaption(label, text(r.caption));
+                if (r.traits & kResultLine) makeResultLine(label);
+            }
+        }
+        if (r.accessibleName) c->setAccessibleName(text(r.accessibleName));
+        if (r.description) c->setAccessibleDescription(text(r.description));
+        widgets[i] = c;
     }
-}
 
-void ControlBuilder::place(QWidget* control, QWidget* parent, const char* name, Twips t) {
-    control->setObjectName(QString::fromLatin1(name));
-    // The table measures from `origin`; the control sits in `parent`.
-    QWidget* origin = origin_ ? origin_ : window_;
-    QPoint originInWindow = origin == window_ ? QPoint() : origin->mapTo(window_, QPoint());
-    QPoint parentInWindow = parent == window_ ? QPoint() : parent->mapTo(window_, QPoint());
-    control->setGeometry(toPixels(t).translated(originInWindow - parentInWindow));
-}
-
-QGroupBox* ControlBuilder::frame(QWidget* parent, const char* name, const QString& caption,
-                                 Twips t) {
-    auto* box = new CaptionFrame(caption, parent);
-    place(box, parent, name, t);
-    return box;
-}
-
-QLabel* ControlBuilder::label(QWidget* parent, const char* name, const QString& caption, Twips t,
-                              bool autoSize) {
-    auto* l = new QLabel(parent);
-    place(l, parent, name, t);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
-    setAutoSize(l, autoSize);
-    l->setWordWrap(!autoSize);
-    setCaption(l, caption);
-    return l;
-}
-
-QLineEdit* ControlBuilder::textBox(QWidget* parent, const char* name, Twips t) {
-    return focusTextBox(parent, name, t);
-}
-
-FocusLineEdit* ControlBuilder::focusTextBox(QWidget* parent, const char* name, Twips t) {
-    auto* e = new FocusLineEdit(parent);
-    e->setMaxLength(kTextBoxMaxLength);
-    place(e, parent, name, t);
-    return e;
-}
-
-QPushButton* ControlBuilder::button(QWidget* parent, const char* name, const QString& caption,
-                                    Twips t) {
-    auto* b = new CaptionButton(caption, parent);
-    b->setAutoDefault(false);
-    b->setDefault(false);
-    place(b, parent, name, t);
-    return b;
-}
-
-QComboBox* ControlBuilder::comboBox(QWidget* parent, const char* name, Twips t) {
-    auto* c = new QComboBox(parent);
-    c->setEditable(true);
-    c->setInsertPolicy(QComboBox::NoInsert);
-    place(c, parent, name, t);
-    return c;
-}
-
-QListWidget* ControlBuilder::listBox(QWidget* parent, const char* name, Twips t) {
-    auto* l = new QListWidget(parent);
-    l->setSelectionMode(QAbstractItemView::SingleSelection);
-    l->setSortingEnabled(false);
-    place(l, parent, name, t);
-    return l;
+    std::vector<QWidget*> order;
+    for (std::size_t i = 1; i < count; ++i) {
+        const Row& r = rows[i];
+        if (r.buddy) static_cast<QLabel*>(widgets[i])->setBuddy(widgets[r.buddy]);
+        if (r.describedBy) widgets[i]->setAccessibleDescription(text(rows[r.describedBy].caption).trimmed());
+        if (r.tab > 0) {
+            order.resize(std::max(order.size(), static_cast<std::size_t>(r.tab)));
+            order[static_cast<std::size_t>(r.tab) - 1] = widgets[i];
+        }
+    }
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);
 }
 
 }  // namespace ui

@@ -4,23 +4,27 @@
 
 #include "calc/four_function.h"
 #include "calc/trig.h"
+#include "ui/controls.h"
 #include "ui/form_window.h"
 
-#include <array>
-
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace ui {
+
+// The main window's controls, in the order they are made.
+enum class Form1Control {
+    Window, Frame1, Text1, Command1_1, Command1_2, Command1_3, Command1_4, Command8, Command5, Command6,
+    Command7, Frame2, Label7, ExprText, ResultLabel, CmdEvaluate, Label2, Text9, Label8, Text10, Command13,
+    Label16, Label3, Text2, Text4, Label15, Label4, Text3, Label5, Command9, Label6, Label9, Command2, Text5,
+    Label10, Text6, Label11, Label12, Command4, Text7, Label13, Text8, Label14, Command3, Command10,
+    Command11, Command12, Count
+};
 
 class Form1 : public FormWindow {
     Q_OBJECT
 public:
     explicit Form1(QWidget* parent = nullptr);
 
-    QPushButton* command1(int index) const { return command1_[static_cast<size_t>(index - 1)]; }
+    // The operator keys + - × ÷, from 1.
+    QPushButton* command1(int index) const;
     const calc::FourFunctionCalculator& calculator() const { return calculator_; }
 
 signals:
@@ -46,42 +50,11 @@ protected:
 
 private:
     void Form_Load();
-    void buildControls();
-    void setTabOrder();
+    template <Form1Control id> auto* c() const;
     void showKeyOutcome(const calc::KeyOutcome& outcome);
     void trigKey(QPushButton* key, calc::TrigFunction function);
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    std::array<QPushButton*, 4> command1_{};
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command8 = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command10 = nullptr;
-    QPushButton* Command11 = nullptr;
-    QPushButton* Command12 = nullptr;
-    QPushButton* Command13 = nullptr;
-    QPushButton* CmdEvaluate = nullptr;
-    QLineEdit* ExprText = nullptr;
-    QLabel* ResultLabel = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLineEdit* Text6 = nullptr;
-    QLineEdit* Text7 = nullptr;
-    QLineEdit* Text8 = nullptr;
-    QLineEdit* Text9 = nullptr;
-    QLineEdit* Text10 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLabel* Label14 = nullptr;
+    Built<Form1Control> controls_;
     bool shownOnce_ = false;
     calc::FourFunctionCalculator calculator_;
 };

@@ -1,7 +1,6 @@
-#include "ui/accessibility.h"
-#include "ui/controls.h"
-#include "ui/look.h"
 #include "ui/forms.h"
+
+#include "ui/accessibility.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,17 +10,21 @@
 
 namespace ui {
 
-Form3::Form3(QWidget* parent) : FormWindow(parent) {
-    setupWindow(this, "Form3", QStringLiteral("关于常数"), 6960, 4425);
-    setWindowIcon(geometryIcon());
-    placeWindow(this, 2775, 3180);
+namespace {
+using C = Form3Control;
 
-    ControlBuilder b(this);
-    b.label(this, "Label1", QStringLiteral("  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可"), {120, 120, 6735, 255});
-    List1 = b.listBox(this, "List1", {120, 480, 6735, 3840});
-    nameControls(this, {{"List1", "常数列表"}});
+using R = Control<C>;
+constexpr R kDesign[] = {
+    R{C::Window, Kind::Window, "Form3", "关于常数", {2775, 3180, 6960, 4425}}.picture(":/qorvi/geometry.rgba"),
+    R{C::Label1, Kind::Label, "Label1", "  ^表示乘方,选中项目后自动复制到剪贴板,只需粘贴即可", {120, 120, 6735, 255}},
     // The note above the list says what selecting does.
-    List1->setAccessibleDescription(findChild<QLabel*>(QStringLiteral("Label1"))->text().trimmed());
+    R{C::List1, Kind::ListBox, "List1", "", {120, 480, 6735, 3840}}.named("常数列表").describedBy(C::Label1),
+};
+static_assert(checkDesign(kDesign));
+}  // namespace
+
+Form3::Form3(QWidget* parent)
+    : FormWindow(parent), controls_(build(this, kDesign)), List1(control<kDesign, C::List1>(controls_)) {
     // Selecting an entry copies it, and so does clicking the entry that is
     // already selected: the user may have copied something else meanwhile.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::selectionChanged);

@@ -1,7 +1,7 @@
 #include "ui/form_window.h"
 
 #include "ui/accessibility.h"
-#include "ui/controls.h"
+#include "ui/placement.h"
 
 #include <QCloseEvent>
 #include <QTimer>

@@ -3,19 +3,27 @@
 
 #include "constants/constants.h"
 #include "geometry/geometry.h"
+#include "ui/controls.h"
 #include "ui/form_window.h"
 
-#include <array>
 #include <optional>
 #include <string>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-
 namespace ui {
+
+// Each window's controls, in the order they are made.
+enum class Form2Control {
+    Window, Label1, Combo1, Label2, Label3, Label4, Text1, Text2, Text3, Command1, Label5, Label6, Label7, Text4,
+    Label8, Text5, Text6, Label9, Label10, Text7, Label11, Text8, Label12, Text9, Label13, Command2, Label14,
+    Label15, Label16, Text10, Text11, Label17, Command3, Label18, Label19, Combo2, Label20, Text12, Command4,
+    Label21, Frame1, Label22, Text13, Label23, Command5, Label24, Combo3, Label25, Text14, Label26, Text15,
+    Command6, Label27, Count
+};
+enum class Form3Control { Window, Label1, List1, Count };
+enum class Form4Control {
+    Window, Label1, Text1, Label2, Command1, Label3, Label4, Text2, Label5, Text3, Label6, Command2, Label7, Count
+};
+enum class Form5Control { Window, Image1, Label2, Label1, Label3, Label4, Count };
 
 // 几何计算: the geometry window.
 class Form2 : public FormWindow {
@@ -41,23 +49,11 @@ protected:
 
 private:
     void Form_Load();
-    QLineEdit* box(int n) const { return text_[static_cast<size_t>(n)]; }
-    QPushButton* command(int n) const { return command_[static_cast<size_t>(n)]; }
+    template <Form2Control id> auto* c() const;
     void showResult(QLabel* label, const std::optional<std::string>& caption);
 
     geometry::GeometryCalculators calculators_;
-    std::array<QLineEdit*, 16> text_{};  // Text1 … Text15 at their numbers
-    std::array<QPushButton*, 7> command_{};  // Command1 … Command6 at their numbers
-    QComboBox* Combo1 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    QComboBox* Combo3 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLabel* Label18 = nullptr;
-    QLabel* Label21 = nullptr;
-    QLabel* Label26 = nullptr;
-    QLabel* Label27 = nullptr;
+    Built<Form2Control> controls_;
     bool shownOnce_ = false;
 };
 
@@ -82,7 +78,8 @@ private:
     void itemClicked();
 
     constants::Tables tables_;
-    QListWidget* List1 = nullptr;
+    Built<Form3Control> controls_;
+    QListWidget* const List1;
     bool copiedByThisPress_ = false;
 };
 
@@ -100,13 +97,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label7 = nullptr;
+    template <Form4Control id> auto* c() const;
+
+    Built<Form4Control> controls_;
     bool shownOnce_ = false;
 };
 

@@ -17,11 +17,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, application_window, wait_for, walk  # noqa: E402
+from session import MAIN_TITLE, Session, application_window, wait_for, walk  # noqa: E402
 
 pyatspi = None  # Session.atspi(), once the session has started
 
-TITLE = "Qorvi数学计算器 V2.54"
+TITLE = MAIN_TITLE
 
 
 def find(window, role, name):

@@ -24,11 +24,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session, application_window, parts_env, wait_for, walk  # noqa: E402
+from session import MAIN_TITLE, Session, application_window, parts_env, wait_for, walk  # noqa: E402
 
 pyatspi = None  # Session.atspi(), once the session has started
 
-MAIN = "Qorvi数学计算器 V2.54"
+MAIN = MAIN_TITLE
 OPTIONS = "option:已知三边"  # the triangle's option list (an option list is named by its text)
 GEOMETRY = "几何计算"
 POWERS = "关于阶乘和乘方"

@@ -24,7 +24,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
-from session import Session  # noqa: E402
+from session import MAIN_TITLE, Session  # noqa: E402
 
 # Each step: the keys sent (xdotool key names, "*N" to repeat, "type:TEXT"
 # to type), the lines Orca must then say, in this order (a line matches
@@ -32,7 +32,7 @@ from session import Session  # noqa: E402
 # stop dropped), and {text: n}: the step's speech contains the text exactly
 # n times (n = 0: not said at all). A step's speech runs from its first key
 # to the next step's first key.
-MAIN = "Qorvi数学计算器 V2.54"
+MAIN = MAIN_TITLE
 STEPS = [
     # The main window opens with the focus on "+".
     ("", [MAIN, "加 按钮"], {}),
