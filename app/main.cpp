@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
 #endif
 #ifdef _WIN32
     // Says that the program runs, for as long as it does: its installer and
-    // uninstaller look for this name (app/windows/installer.nsi) and ask the
+    // uninstaller look for this name (app/windows/NSIS.template.in) and ask the
     // user to close the program rather than meet its files in use.
     CreateMutexW(nullptr, FALSE, L"QorviCalculatorRunning");
 #endif

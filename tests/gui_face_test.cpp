@@ -39,6 +39,15 @@ QString windowTexts(const QList<QWidget*>& windows) {
     return all;
 }
 
+// Opens the four windows the main window opens; all five, the main first.
+QList<QWidget*> openEveryWindow(app::Lifecycle& l) {
+    l.Command3_Click();
+    l.Command10_Click();
+    l.Command11_Click();
+    l.Command12_Click();
+    return {&l.main(), l.geometry(), l.constants(), l.factorial(), l.about()};
+}
+
 }  // namespace
 
 class FaceTest : public QObject {
@@ -50,12 +59,7 @@ private slots:
     void initTestCase() {
         harness.setUp();
         QVERIFY(harness.start());
-        app::Lifecycle& l = *harness.lifecycle();
-        l.Command3_Click();
-        l.Command10_Click();
-        l.Command11_Click();
-        l.Command12_Click();
-        texts_ = windowTexts({&l.main(), l.geometry(), l.constants(), l.factorial(), l.about()});
+        texts_ = windowTexts(openEveryWindow(*harness.lifecycle()));
         QCOMPARE(harness.stop(), QString());
     }
     void cleanupTestCase() { harness.tearDown(); }
@@ -89,14 +93,10 @@ private slots:
         // Another Qt or FreeType moves glyphs by a pixel here and there.
         if (qstrcmp(qVersion(), kPicturesQt) != 0) QSKIP("the pictures were drawn with another Qt");
         QVERIFY(harness.start());
-        app::Lifecycle& l = *harness.lifecycle();
-        l.Command3_Click();
-        l.Command10_Click();
-        l.Command11_Click();
-        l.Command12_Click();
+        const QList<QWidget*> windows = openEveryWindow(*harness.lifecycle());
         QTest::qWait(500);
         QStringList differ;
-        for (QWidget* w : std::initializer_list<QWidget*>{&l.main(), l.geometry(), l.constants(), l.factorial(), l.about()}) {
+        for (QWidget* w : windows) {
             const QString name = w->objectName().toLower() + QStringLiteral(".png");
             const QImage drawn = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
             const QImage picture =

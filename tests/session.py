@@ -116,6 +116,7 @@ class Session:
             os.makedirs(env[key], exist_ok=True)
         self.env = env
         self.processes = []
+        self.own_bus = True  # run inside dbus-run-session: the bus is the session's
         self.log = open(os.path.join(self.root, "programs.log"), "w")
 
     def path(self, *parts):
@@ -129,9 +130,9 @@ class Session:
     def run(self, args, **kwargs):
         return subprocess.run(args, env=self.env, **kwargs)
 
-    def start_desktop(self):
-        """Xvfb and openbox, then the D-Bus daemon told of both and of the
-        session's folders (what it starts on demand gets them)."""
+    def start_desktop(self, bus=True):
+        """Xvfb and openbox, then (with `bus`) the D-Bus daemon told of both
+        and of the session's folders (what it starts on demand gets them)."""
         read, write = os.pipe()
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24",
                                  "-nolisten", "tcp", "-noreset"],
@@ -144,6 +145,11 @@ class Session:
             raise AssertionError("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
         self.spawn(["openbox"])
+        if not bus:
+            # No bus of its own: the one in the environment (if any) is the
+            # user's, and what runs on it is none of the session's.
+            self.own_bus = False
+            return
         names = ["DISPLAY", "HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME",
                  "XDG_RUNTIME_DIR", "QORVI_TEST_SESSION", "LANG", "LC_ALL", "LANGUAGE", "LOCPATH", "PATH"]
         self.run(["dbus-update-activation-environment"] + [n for n in names if n in self.env], check=True,
@@ -163,7 +169,7 @@ class Session:
         those carrying the marker and those D-Bus started for this session's
         bus (they carry its address, and have left the process tree)."""
         mark = ("QORVI_TEST_SESSION=" + self.marker).encode()
-        bus = os.environ.get("DBUS_SESSION_BUS_ADDRESS", "").encode()
+        bus = os.environ.get("DBUS_SESSION_BUS_ADDRESS", "").encode() if self.own_bus else b""
         ours = {b"DBUS_SESSION_BUS_ADDRESS=" + bus, b"DBUS_STARTER_ADDRESS=" + bus} if bus else set()
         found = {}
         for name in os.listdir("/proc"):
