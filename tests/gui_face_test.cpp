@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QRawFont>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -83,6 +84,38 @@ private slots:
                 missing += QString::fromUcs4(&c, 1);
         QCOMPARE(missing, QString());
     }
+    // Each window holds exactly the design's named controls, by their
+    // numbers: a control renamed or lost shows here.
+    void everyWindowHoldsItsDesignsControls() {
+        QVERIFY(harness.start());
+        const QList<QWidget*> windows = openEveryWindow(*harness.lifecycle());
+        auto numbered = [](QStringList& names, const char* stem, int first, int last) {
+            for (int n = first; n <= last; ++n) names << QString::fromLatin1(stem) + QString::number(n);
+        };
+        QStringList form1{QStringLiteral("CmdEvaluate"), QStringLiteral("ExprText"), QStringLiteral("ResultLabel")};
+        numbered(form1, "Frame", 1, 2), numbered(form1, "Text", 1, 10), numbered(form1, "Command", 2, 13);
+        numbered(form1, "Label", 2, 16);
+        for (int key = 1; key <= 4; ++key) form1 << QStringLiteral("Command1(%1)").arg(key);
+        QStringList form2{QStringLiteral("Frame1")}, form3{QStringLiteral("Label1"), QStringLiteral("List1")}, form4,
+            form5{QStringLiteral("Image1")};
+        numbered(form2, "Label", 1, 27), numbered(form2, "Text", 1, 15), numbered(form2, "Command", 1, 6);
+        numbered(form2, "Combo", 1, 3);
+        numbered(form4, "Label", 1, 7), numbered(form4, "Text", 1, 3), numbered(form4, "Command", 1, 2);
+        numbered(form5, "Label", 1, 4);
+        const QStringList designs[] = {form1, form2, form3, form4, form5};
+        static const QRegularExpression designName(QStringLiteral("^(Frame|Label|Text|Command|Combo|List|Image|Cmd|Expr|Result)"));
+        for (qsizetype i = 0; i < windows.size(); ++i) {
+            QStringList found;
+            for (QWidget* w : windows[i]->findChildren<QWidget*>())
+                if (designName.match(w->objectName()).hasMatch()) found << w->objectName();
+            found.sort();
+            QStringList expected = designs[i];
+            expected.sort();
+            QCOMPARE(found, expected);
+        }
+        QCOMPARE(harness.stop(), QString());
+    }
+
     // Every window drawn as its committed picture (docs/screenshots), pixel
     // for pixel: each caption, place, font and frame as the design has it.
     // Linux only: Windows draws its text through GDI.
