@@ -61,7 +61,7 @@ QWidget* make(const Row& r, QWidget* parent) {
     return nullptr;
 }
 
-QFont fontOf(const Font& f) { return f.face == Face::Kai ? kaiFont(f.points) : songFont(f.points); }
+QFont fontOf(const Font& f) { return f.family == Face::Kai ? kaiFont(f.points) : songFont(f.points); }
 
 }  // namespace
 
@@ -70,15 +70,15 @@ QRect toPixels(const Twips& t) {
             t.height / kTwipsPerPixel};
 }
 
-void build(QWidget* window, const Row* rows, std::size_t count, QWidget** widgets) {
-    const Row& w = rows[0];
+void build(QWidget* window, const Row* const* rows, std::size_t count, QWidget** widgets) {
+    const Row& w = *rows[0];
     setupWindow(window, w.name, text(w.caption), w.place.width, w.place.height);
     if (w.image) window->setWindowIcon(rawIcon(QString::fromLatin1(w.image), 32));
     if (w.place.left >= 0) placeWindow(window, w.place.left, w.place.top);
     widgets[0] = window;
 
     for (std::size_t i = 1; i < count; ++i) {
-        const Row& r = rows[i];
+        const Row& r = *rows[i];
         QWidget* parent = widgets[r.parent];
         QWidget* c = make(r, parent);
         c->setObjectName(QString::fromLatin1(r.name));
@@ -86,7 +86,7 @@ void build(QWidget* window, const Row* rows, std::size_t count, QWidget** widget
         // control placed in it; the control sits in its parent.
         const QPoint origin = (r.traits & kInFrame) || parent == window ? QPoint() : parent->mapTo(window, QPoint());
         c->setGeometry(toPixels(r.place).translated(-origin));
-        if (r.font.face != Face::Window) c->setFont(fontOf(r.font));
+        if (r.face.family != Face::Window) c->setFont(fontOf(r.face));
         if (auto* label = qobject_cast<QLabel*>(c)) {
             if (r.kind == Kind::Image) {
                 label->setPixmap(QPixmap(QString::fromLatin1(r.image)));
@@ -106,12 +106,12 @@ void build(QWidget* window, const Row* rows, std::size_t count, QWidget** widget
 
     std::vector<QWidget*> order;
     for (std::size_t i = 1; i < count; ++i) {
-        const Row& r = rows[i];
+        const Row& r = *rows[i];
         if (r.buddy) static_cast<QLabel*>(widgets[i])->setBuddy(widgets[r.buddy]);
-        if (r.describedBy) widgets[i]->setAccessibleDescription(text(rows[r.describedBy].caption).trimmed());
-        if (r.tab > 0) {
-            order.resize(std::max(order.size(), static_cast<std::size_t>(r.tab)));
-            order[static_cast<std::size_t>(r.tab) - 1] = widgets[i];
+        if (r.descriptionLabel) widgets[i]->setAccessibleDescription(text(rows[r.descriptionLabel]->caption).trimmed());
+        if (r.tabPosition > 0) {
+            order.resize(std::max(order.size(), static_cast<std::size_t>(r.tabPosition)));
+            order[static_cast<std::size_t>(r.tabPosition) - 1] = widgets[i];
         }
     }
     for (std::size_t i = 0; i + 1 < order.size(); ++i) QWidget::setTabOrder(order[i], order[i + 1]);

@@ -41,51 +41,58 @@ enum Trait : unsigned {
 
 enum class Face { Window, Song, Kai };  // 宋体 and 华文行楷 (look.h)
 struct Font {
-    Face face = Face::Window;
+    Face family = Face::Window;
     double points = 0;
 };
 
-// A row: what every control has, then what only some have, added by name:
-//   R{C::Text9, Kind::TextBox, "Text9", "", {5280, 2640, 375, 270}}.in(C::Frame2).tab(26).named("角度")
-template <typename Id>
-struct Control {
-    constexpr Control(Id id_, Kind kind_, const char* name_, const char* caption_, Twips place_)
-        : id(id_), kind(kind_), name(name_), caption(caption_), place(place_) {}
-
-    // Its parent frame (the window when not given).
-    constexpr Control in(Id frame) const { return set(&Control::parent, frame); }
-    // Its traits (kAutoSize, kResultLine, kInFrame).
-    constexpr Control with(unsigned t) const { return set(&Control::traits, traits | t); }
-    constexpr Control font(Font f) const { return set(&Control::face, f); }
-    // Its place in the tab order, from 1.
-    constexpr Control tab(int position) const { return set(&Control::tabPosition, position); }
-    constexpr Control named(const char* n) const { return set(&Control::accessibleName, n); }
-    constexpr Control described(const char* d) const { return set(&Control::description, d); }
-    // A label whose caption is its description.
-    constexpr Control describedBy(Id label) const { return set(&Control::descriptionLabel, label); }
-    // For a caption label: the control it names (its buddy).
-    constexpr Control names(Id control) const { return set(&Control::buddy, control); }
-    // An image's picture, or the window's icon, in the resources.
-    constexpr Control picture(const char* resource) const { return set(&Control::image, resource); }
-
-    Id id;
+// A row, as the builder reads it: references to other rows by their
+// index (0, the window, for none).
+struct Row {
+    std::size_t id;
     Kind kind;
     const char* name;
     const char* caption;  // a text box's first text; the window's title
     Twips place;
-    Id parent{};  // the window
+    std::size_t parent = 0;  // the window
     unsigned traits = 0;
     Font face{};
     int tabPosition = 0;  // 0: no place of its own in the tab order
     const char* accessibleName = nullptr;
     const char* description = nullptr;
-    Id descriptionLabel{};
-    Id buddy{};
+    std::size_t descriptionLabel = 0;
+    std::size_t buddy = 0;
     const char* image = nullptr;
+};
+
+// A row as a window's table writes it, its references by the window's enum:
+// what every control has, then what only some have, added by name:
+//   R{C::Text9, Kind::TextBox, "Text9", "", {5280, 2640, 375, 270}}.in(C::Frame2).tab(26).named("角度")
+template <typename Id>
+struct Control : Row {
+    static constexpr std::size_t at(Id id) { return static_cast<std::size_t>(id); }
+
+    constexpr Control(Id id_, Kind kind_, const char* name_, const char* caption_, Twips place_)
+        : Row{at(id_), kind_, name_, caption_, place_} {}
+
+    // Its parent frame (the window when not given).
+    constexpr Control in(Id frame) const { return set(&Row::parent, at(frame)); }
+    // Its traits (kAutoSize, kResultLine, kInFrame).
+    constexpr Control with(unsigned t) const { return set(&Row::traits, traits | t); }
+    constexpr Control font(Font f) const { return set(&Row::face, f); }
+    // Its place in the tab order, from 1.
+    constexpr Control tab(int position) const { return set(&Row::tabPosition, position); }
+    constexpr Control named(const char* n) const { return set(&Row::accessibleName, n); }
+    constexpr Control described(const char* d) const { return set(&Row::description, d); }
+    // A label whose caption is its description.
+    constexpr Control describedBy(Id label) const { return set(&Row::descriptionLabel, at(label)); }
+    // For a caption label: the control it names (its buddy).
+    constexpr Control names(Id control) const { return set(&Row::buddy, at(control)); }
+    // An image's picture, or the window's icon, in the resources.
+    constexpr Control picture(const char* resource) const { return set(&Row::image, resource); }
 
 private:
     template <typename T>
-    constexpr Control set(T Control::*field, T value) const {
+    constexpr Control set(T Row::*field, T value) const {
         Control c = *this;
         c.*field = value;
         return c;
@@ -101,19 +108,16 @@ constexpr bool checkDesign(const Control<Id> (&rows)[N]) {
     if (N != static_cast<std::size_t>(Id::Count) || rows[0].kind != Kind::Window) return false;
     int tabs = 0;
     for (std::size_t i = 0; i < N; ++i) {
-        const Control<Id>& r = rows[i];
-        if (static_cast<std::size_t>(r.id) != i || (i > 0 && r.kind == Kind::Window)) return false;
-        const auto parent = static_cast<std::size_t>(r.parent);
-        if (parent != 0 && (parent >= i || rows[parent].kind != Kind::Frame)) return false;
-        const auto buddy = static_cast<std::size_t>(r.buddy);
-        if (buddy != 0 && (r.kind != Kind::Label || rows[buddy].kind == Kind::Label)) return false;
-        const auto describedBy = static_cast<std::size_t>(r.descriptionLabel);
-        if (describedBy != 0 && rows[describedBy].kind != Kind::Label) return false;
+        const Row& r = rows[i];
+        if (r.id != i || (i > 0 && r.kind == Kind::Window)) return false;
+        if (r.parent != 0 && (r.parent >= i || rows[r.parent].kind != Kind::Frame)) return false;
+        if (r.buddy != 0 && (r.kind != Kind::Label || rows[r.buddy].kind == Kind::Label)) return false;
+        if (r.descriptionLabel != 0 && rows[r.descriptionLabel].kind != Kind::Label) return false;
         if (r.tabPosition > 0) ++tabs;
     }
     for (int position = 1; position <= tabs; ++position) {
         int found = 0;
-        for (const Control<Id>& r : rows) found += r.tabPosition == position;
+        for (const Row& r : rows) found += r.tabPosition == position;
         if (found != 1) return false;
     }
     return true;
@@ -133,36 +137,14 @@ template <> struct WidgetOf<Kind::ListBox> { using type = QListWidget; };
 template <typename Id>
 using Built = std::array<QWidget*, static_cast<std::size_t>(Id::Count)>;
 
-// One row without its enum, for the builder.
-struct Row {
-    Kind kind;
-    const char* name;
-    const char* caption;
-    Twips place;
-    std::size_t parent;
-    unsigned traits;
-    Font font;
-    int tab;
-    const char* accessibleName;
-    const char* description;
-    std::size_t describedBy;
-    std::size_t buddy;
-    const char* image;
-};
-
 // Makes `window` (row 0) and its controls, in the rows' order, which is
 // the order they lie over each other in.
-void build(QWidget* window, const Row* rows, std::size_t count, QWidget** widgets);
+void build(QWidget* window, const Row* const* rows, std::size_t count, QWidget** widgets);
 
 template <typename Id, std::size_t N>
 Built<Id> build(QWidget* window, const Control<Id> (&rows)[N]) {
-    std::array<Row, N> plain;
-    for (std::size_t i = 0; i < N; ++i) {
-        const Control<Id>& r = rows[i];
-        plain[i] = {r.kind, r.name, r.caption, r.place, static_cast<std::size_t>(r.parent), r.traits, r.face,
-                    r.tabPosition, r.accessibleName, r.description, static_cast<std::size_t>(r.descriptionLabel),
-                    static_cast<std::size_t>(r.buddy), r.image};
-    }
+    std::array<const Row*, N> plain;
+    for (std::size_t i = 0; i < N; ++i) plain[i] = &rows[i];
     Built<Id> widgets{};
     build(window, plain.data(), N, widgets.data());
     return widgets;

@@ -23,8 +23,10 @@ constexpr R kDesign[] = {
 static_assert(checkDesign(kDesign));
 }  // namespace
 
-Form3::Form3(QWidget* parent)
-    : FormWindow(parent), controls_(build(this, kDesign)), List1(control<kDesign, C::List1>(controls_)) {
+QListWidget* Form3::list() const { return control<kDesign, C::List1>(controls_); }
+
+Form3::Form3(QWidget* parent) : FormWindow(parent), controls_(build(this, kDesign)) {
+    QListWidget* List1 = list();
     // Selecting an entry copies it, and so does clicking the entry that is
     // already selected: the user may have copied something else meanwhile.
     connect(List1, &QListWidget::itemSelectionChanged, this, &Form3::selectionChanged);
@@ -35,9 +37,9 @@ Form3::Form3(QWidget* parent)
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == list()->viewport() && event->type() == QEvent::MouseButtonPress) {
         copiedByThisPress_ = false;  // the press may select an entry, and copy it
-    } else if (watched == List1 && event->type() == QEvent::KeyPress &&
+    } else if (watched == list() && event->type() == QEvent::KeyPress &&
                static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         List1_Click();
         return true;
@@ -57,16 +59,16 @@ void Form3::itemClicked() {
 
 void Form3::Form_Load() {
     tables_ = constants::loadTables();
-    for (int n = 1; n <= constants::kEntryCount; ++n) List1->addItem(QString::fromStdString(tables_.line(n)));
+    for (int n = 1; n <= constants::kEntryCount; ++n) list()->addItem(QString::fromStdString(tables_.line(n)));
 }
 
 void Form3::List1_Click() {
-    QList<QListWidgetItem*> selected = List1->selectedItems();
-    int index = selected.isEmpty() ? -1 : List1->row(selected.first());
+    QList<QListWidgetItem*> selected = list()->selectedItems();
+    int index = selected.isEmpty() ? -1 : list()->row(selected.first());
     if (auto value = tables_.valueForSelection(index)) {
         const QString text = QString::fromStdString(*value);
         QGuiApplication::clipboard()->setText(text);
-        announce(List1, QStringLiteral("已复制 ") + text);
+        announce(list(), QStringLiteral("已复制 ") + text);
     }
 }
 

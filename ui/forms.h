@@ -77,9 +77,10 @@ private:
     void selectionChanged();
     void itemClicked();
 
+    QListWidget* list() const;
+
     constants::Tables tables_;
     Built<Form3Control> controls_;
-    QListWidget* const List1;
     bool copiedByThisPress_ = false;
 };
 
