@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""The installer, the uninstaller and the zip as a user meets them, under
-Wine (64-bit):  install_test.py OUT NAME VERSION OLD-OUT OLD-VERSION
+"""The installer, the uninstaller and the zip as a user meets them, and a
+signed build, under Wine (64-bit):
+    install_test.py OUT NAME VERSION OLD-OUT OLD-VERSION
 
 OUT holds this build's zip and installer (NAME-windows-x64.zip and
 NAME-windows-x64-setup.exe) and its portable folder OUT/NAME; OLD-OUT an
@@ -21,13 +22,14 @@ import time
 
 here = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(here, ".."))
+sys.path.insert(0, here)
 from session import wait_for  # noqa: E402
+from wine import QUIET, Prefix, windows_path  # noqa: E402
 
-WINE = os.path.join(here, "..", "..", "scripts", "wine64")
+ROOT = os.path.abspath(os.path.join(here, "..", ".."))
 PRODUCT = "Qorvi数学计算器"
 KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\QorviCalculator"
 SECONDS = 120  # Wine on a busy machine is slow
-QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 # Where each scope puts the program, its shortcut and its entry (the
 # prefix's drive C, the root key).
@@ -52,60 +54,18 @@ CASES = [
 ]
 
 
-class Prefix:
-    """A Wine prefix of the test's own, with a server that stays until close()."""
+def uninstall_entry(prefix, root):
+    """The program's uninstall entry in that root key, {} when there is none."""
+    return prefix.entry(root + "\\" + KEY)
 
-    def __init__(self, folder):
-        self.folder = folder
-        shutil.rmtree(folder, ignore_errors=True)
-        os.makedirs(folder)
-        self.env = dict(os.environ, WINEPREFIX=folder)
-        subprocess.run([WINE, "wineserver", "-p"], env=self.env, check=True)
-        subprocess.run([WINE, "wineboot", "-u"], env=self.env, **QUIET)
-        self.drive = os.path.join(folder, "drive_c")
-        users = [u for u in os.listdir(os.path.join(self.drive, "users")) if u not in ("Public", "Default")]
-        self.user = users[0]
-        self.programs = []
 
-    def path(self, windows_relative):
-        return os.path.join(self.drive, windows_relative.format(user=self.user))
-
-    def run(self, args, cwd=None):
-        return subprocess.run([WINE] + args, env=self.env, cwd=cwd, **QUIET).returncode
-
-    def start(self, args, cwd=None):
-        p = subprocess.Popen([WINE] + args, env=self.env, cwd=cwd, **QUIET)
-        self.programs.append(p)
-        return p
-
-    def entry(self, root):
-        """The uninstall entry's values in that root key, {} when there is none."""
-        reg = os.path.join(self.folder, "entry.reg")
-        if os.path.exists(reg):
-            os.remove(reg)
-        if self.run(["reg", "export", root + "\\" + KEY, "Z:" + reg.replace("/", "\\"), "/y"]) != 0:
-            return {}
-        with open(reg, encoding="utf-16") as f:
-            text = f.read()
-        # Each string value: "name"="text", with \\ and \" escaped.
-        return {m.group(1): re.sub(r"\\(.)", r"\1", m.group(2))
-                for m in re.finditer(r'^"([^"]+)"="(.*)"$', text, re.M)}
-
-    def close(self):
-        for p in self.programs:
-            if p.poll() is None:
-                p.kill()
-            p.wait()
-        subprocess.run([WINE, "wineserver", "-k"], env=self.env, **QUIET)
+def in_builder(args, **kwargs):
+    return subprocess.run([os.path.join(ROOT, "scripts", "windows-deps"), "run"] + args, cwd=ROOT, **kwargs)
 
 
 def files_below(folder):
     """Every file below the folder, relative to it."""
-    found = set()
-    for top, _, names in os.walk(folder):
-        for n in names:
-            found.add(os.path.relpath(os.path.join(top, n), folder))
-    return found
+    return {os.path.relpath(os.path.join(top, n), folder) for top, _, names in os.walk(folder) for n in names}
 
 
 def shortcut_target(lnk):
@@ -157,9 +117,6 @@ class Run:
             print("FAIL: " + what)
         return ok
 
-    def windows(self, path):
-        return "Z:" + os.path.abspath(path).replace("/", "\\")
-
     def calculator(self, prefix, folder):
         """The calculator started from a folder, once its main window is up."""
         p = prefix.start(["qorvi-calculator.exe"], cwd=folder)
@@ -172,8 +129,8 @@ class Run:
     def install(self, prefix, setup, switches, silent):
         """Runs an installer; its exit code."""
         if silent:
-            return prefix.run([self.windows(setup), "/S"] + switches)
-        return self.through_pages(prefix.start([self.windows(setup)] + switches), setup)
+            return prefix.run([windows_path(setup), "/S"] + switches)
+        return self.through_pages(prefix.start([windows_path(setup)] + switches), setup)
 
     def through_pages(self, installer, setup):
         """Goes through an installer's pages as a user does, with Enter on
@@ -192,7 +149,7 @@ class Run:
         folder, menu, root = SCOPES[scope]
         folder, menu = prefix.path(folder), prefix.path(menu)
         shortcut = os.path.join(menu, PRODUCT + ".lnk")
-        entry = prefix.entry(root)
+        entry = uninstall_entry(prefix, root)
         self.check(what + ": exactly the build's files, and the uninstaller",
                    files_below(folder) == files_below(stage) | {"uninstall.exe"})
         self.check(what + ": one Start-menu shortcut, to the installed program",
@@ -203,29 +160,29 @@ class Run:
                    entry.get("DisplayName") == PRODUCT and entry.get("DisplayVersion") == version
                    and entry.get("InstallLocation", "").endswith("\\" + PRODUCT))
         other = "HKCU" if root == "HKLM" else "HKLM"
-        self.check(what + ": no entry in " + other, prefix.entry(other) == {})
+        self.check(what + ": no entry in " + other, uninstall_entry(prefix, other) == {})
         return folder, shortcut, root
 
     def nothing_installed(self, prefix, what):
         for scope, (folder, menu, root) in SCOPES.items():
             self.check(what + ": nothing in " + folder.format(user="…"), not os.path.exists(prefix.path(folder)))
-            self.check(what + ": no entry in " + root, prefix.entry(root) == {})
+            self.check(what + ": no entry in " + root, uninstall_entry(prefix, root) == {})
 
     def uninstall(self, prefix, folder, root, what):
         """The uninstaller as the entry says to run it, silently; waits
         until it has finished (it runs from a copy of itself)."""
-        entry = prefix.entry(root)
+        entry = uninstall_entry(prefix, root)
         command = entry.get("QuietUninstallString", "")
         self.check(what + ": a quiet uninstall command", command.startswith('"'))
         program, _, rest = command[1:].partition('"')
         prefix.run([program] + rest.split())
         try:
             wait_for("the uninstaller to finish", lambda: True if not os.path.exists(folder)
-                     and prefix.entry(root) == {} else None, SECONDS, 0.5)
+                     and uninstall_entry(prefix, root) == {} else None, SECONDS, 0.5)
         except AssertionError:
             pass
         self.check(what + ": uninstalling leaves no file", not os.path.exists(folder))
-        self.check(what + ": uninstalling removes the entry", prefix.entry(root) == {})
+        self.check(what + ": uninstalling removes the entry", uninstall_entry(prefix, root) == {})
 
     def cases(self):
         zip_folder = None
@@ -237,7 +194,7 @@ class Run:
                     p, w = self.calculator(prefix, zip_folder)
                 if running and not silent:
                     # The box that asks to close it comes first; closed, 重试 goes on.
-                    installer = prefix.start([self.windows(self.setup)] + switches)
+                    installer = prefix.start([windows_path(self.setup)] + switches)
                     box = window(PRODUCT + " " + self.version)
                     self.close_calculator(p, w)
                     key(box, "Return")
@@ -278,11 +235,11 @@ class Run:
             # In place (_?=FOLDER, unquoted at the end of the command line, so
             # given to Wine a word at a time): its exit code is its own, not
             # that of the launcher that would copy it elsewhere first.
-            location = prefix.entry(root).get("InstallLocation", "")
+            location = uninstall_entry(prefix, root).get("InstallLocation", "")
             code = prefix.run([location + "\\uninstall.exe", "/S"] + ("_?=" + location).split(" "))
             self.check(what + ": exit code 2, not %d" % code, code == 2)
             self.check(what + ": every file left", files_below(folder) == before)
-            self.check(what + ": the entry left", prefix.entry(root).get("DisplayName") == PRODUCT)
+            self.check(what + ": the entry left", uninstall_entry(prefix, root).get("DisplayName") == PRODUCT)
             self.close_calculator(p, w)
             self.uninstall(prefix, folder, root, what + ", then closed")
         finally:
@@ -320,13 +277,12 @@ class Run:
             # What Wine itself writes at every start (HKLM's network cards,
             # for one) is written by a program that does nothing, first.
             prefix.run(["cmd", "/c", "exit", "0"])
-            subprocess.run([WINE, "wineserver", "-k"], env=prefix.env, **QUIET)  # the registry written out
+            prefix.server("-k")  # the registry written out
             before = self.snapshot(prefix)
-            subprocess.run([WINE, "wineserver", "-p"], env=prefix.env, check=True)
+            prefix.server("-p")
             p, w = self.calculator(prefix, folder)
-            self.check(what + ": its main window shown", w is not None)
             self.close_calculator(p, w)
-            subprocess.run([WINE, "wineserver", "-k"], env=prefix.env, **QUIET)
+            prefix.server("-k")
             after = self.snapshot(prefix)
             for part in before:
                 changed = sorted(set(before[part]) ^ set(after[part]))
@@ -348,11 +304,64 @@ class Run:
             if entry in names:
                 text = z.read(entry)
                 lines = text[3:].split(b"\r\n")
-                self.check("说明.txt in UTF-8 with a byte-order mark", text.startswith(b"\xef\xbb\xbf")
-                           and text[3:].decode("utf-8", errors="strict") is not None)
-                self.check("说明.txt in CR LF lines", b"\n" not in b"".join(lines) and len(lines) > 5)
+                self.check("说明.txt in UTF-8 with a byte-order mark, in CR LF lines", text.startswith(b"\xef\xbb\xbf")
+                           and b"\n" not in b"".join(lines) and len(lines) > 5)
+                words = text[3:].decode("utf-8")  # strict: a byte that is not UTF-8 fails the test
                 self.check("说明.txt says it needs no install and writes nothing outside its folder",
-                           "无需安装" in text.decode("utf-8") and "不写注册表" in text.decode("utf-8"))
+                           "无需安装" in words and "不写注册表" in words)
+
+    def signed(self):
+        """A build signed with a throwaway self-signed certificate (made with
+        openssl in the Windows builder): the signatures of the program, the
+        installer and the uninstaller the installer writes verify against it
+        (osslsigncode verify), and the signed program is the unsigned one
+        plus its signature."""
+        work = os.path.join(self.work, "signed")
+        shutil.rmtree(work, ignore_errors=True)
+        os.makedirs(work)
+        key, cert, p12 = (os.path.join(work, n) for n in ("key.pem", "cert.pem", "cert.p12"))
+        in_builder(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                    "/CN=Qorvi test", "-keyout", key, "-out", cert], check=True, **QUIET)
+        in_builder(["openssl", "pkcs12", "-export", "-inkey", key, "-in", cert, "-out", p12, "-passout",
+                    "pass:throwaway"], check=True, **QUIET)
+        signed = os.path.join(work, "packages")
+        subprocess.run([os.path.join(ROOT, "scripts", "windows"), "package", signed, self.version], cwd=ROOT,
+                       env=dict(os.environ, QORVI_SIGN_PKCS12=p12, QORVI_SIGN_PASSWORD="throwaway"),
+                       check=True, **QUIET)
+
+        def verifies(path):
+            r = in_builder(["osslsigncode", "verify", "-CAfile", cert, "-in", path], capture_output=True, text=True)
+            return r.returncode == 0 and "Signature verification: ok" in r.stdout
+
+        program = os.path.join(signed, self.name, "qorvi-calculator.exe")
+        unsigned_program = os.path.join(self.stage, "qorvi-calculator.exe")
+        setup = os.path.join(signed, self.name + "-windows-x64-setup.exe")
+        self.check("signed: the program's signature verifies", verifies(program))
+        self.check("signed: the installer's signature verifies", verifies(setup))
+        self.check("signed: the unsigned build's program has no signature", not verifies(unsigned_program))
+        prefix = Prefix(os.path.join(work, "wine"))
+        try:
+            prefix.run([windows_path(setup), "/S", "/AllUsers"])
+            uninstaller = prefix.path(SCOPES["AllUsers"][0] + "/uninstall.exe")
+            self.check("signed: the uninstaller written by the installer is signed, and verifies",
+                       os.path.exists(uninstaller) and verifies(uninstaller))
+        finally:
+            prefix.close()
+
+        # Signed = unsigned + signature: with the signature removed, the same
+        # bytes, but for the zeros that align the signature's table and the
+        # header's checksum, which counts them.
+        def without_checksum(data):
+            at = int.from_bytes(data[0x3C:0x40], "little") + 88  # the optional header's CheckSum
+            return (data[:at] + bytes(4) + data[at + 4:]).rstrip(b"\0")
+        stripped = os.path.join(work, "stripped.exe")
+        in_builder(["osslsigncode", "remove-signature", "-in", program, "-out", stripped], check=True, **QUIET)
+        with open(stripped, "rb") as f:
+            without = f.read()
+        with open(unsigned_program, "rb") as f:
+            unsigned = f.read()
+        self.check("signed: the program, its signature removed, is the unsigned program",
+                   without_checksum(without) == without_checksum(unsigned) and len(without) - len(unsigned) < 8)
 
     # Keys Wine itself writes, whatever program runs: the machine's devices
     # and drivers (System, Hardware: its display adapters and monitors when
@@ -394,6 +403,7 @@ def main():
     run.upgrade()
     run.portable()
     run.readme()
+    run.signed()
     print("%d passed, %d failed" % (run.passed, run.failed))
     return 0 if run.failed == 0 else 1
 
