@@ -200,7 +200,8 @@ private slots:
                             {"Command2", 6840, 360, 375, 1335}, {"Command3", 2280, 2760, 735, 735},
                             {"Frame1", 120, 4200, 2895, 735}, {"Label22", 240, 4560, 375, 255},
                             {"Text13", 720, 4560, 615, 270}, {"Command5", 1920, 4440, 975, 375},
-                            {"Combo3", 5160, 3480, 1695, 300}, {"Command6", 6240, 3960, 975, 375}};
+                            {"Combo3", 5160, 3480, 1695, 300}, {"Command6", 6240, 3960, 975, 375},
+                            {"Label17", 120, 3600, 3090, 255}};  // its note on one line
         for (const Row& r : rows) QCOMPARE(placeInWindow(control<QWidget>(form2(), r.name), form2()), twips(r.l, r.t, r.w, r.h));
         QCOMPARE(control<QWidget>(form2(), "Text13")->parentWidget(), control<QWidget>(form2(), "Frame1"));
         QCOMPARE(control<QWidget>(form2(), "Command5")->parentWidget(), form2());

@@ -71,7 +71,7 @@ constexpr R kDesign[] = {
     R{C::Label16, Kind::Label, "Label16", "短半轴:", {120, 3120, 825, 255}}.names(C::Text11),
     R{C::Text10, Kind::TextBox, "Text10", "", {960, 2760, 1215, 270}}.tab(13).named("长半轴"),
     R{C::Text11, Kind::TextBox, "Text11", "", {960, 3120, 1215, 270}}.tab(14).named("短半轴"),
-    R{C::Label17, Kind::Label, "Label17", "当长半轴等于短半轴时,计算标准圆面积", {120, 3600, 3090, 255}},
+    R{C::Label17, Kind::Label, "Label17", "长半轴等于短半轴时,计算标准圆面积", {120, 3600, 3090, 255}},
     R{C::Command3, Kind::Button, "Command3", "计算", {2280, 2760, 735, 735}}.tab(15).named("计算椭圆形面积"),
     R{C::Label18, Kind::Label, "Label18", "面积为:", {120, 3960, 630, 180}}.with(kAutoSize | kResultLine).described("椭圆形面积结果"),
 
